@@ -1,0 +1,12 @@
+#include "core/ui/Fenetre.h"
+#include "core/ui/Main.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veltrix"));
+    Sous_Programmes::Installer_Substitutions_Polices();
+    Sous_Programmes::Demarrer_Main();
+    return QApplication::exec();
+}
