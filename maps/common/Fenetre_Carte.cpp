@@ -1,0 +1,1 @@
+// Placeholder until the map window lands.
