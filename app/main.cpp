@@ -1,5 +1,5 @@
-#include "core/ui/Fenetre.h"
 #include "core/ui/Main.h"
+#include "core/ui/Fenetre.h"
 
 #include <QApplication>
 

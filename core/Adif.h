@@ -10,8 +10,8 @@ namespace Sous_Programmes {
 
 struct Resultat_Adif {
     std::vector<std::string> Lignes; // one Ligne_Qso per contact, at most Capacite_Tab_Qso
-    int Messages_Bande = 0;          // "Bande absente, remplacée par 1.8 Mhz", one per stored record that needs it
-    bool Tronque = false;            // the log held more contacts than the table; the rest were left out
+    int Messages_Bande = 0; // "Bande absente, remplacée par 1.8 Mhz", one per stored record that needs it
+    bool Tronque = false;   // the log held more contacts than the table; the rest were left out
 };
 
 // Reads a whole log. Never fails: any bytes give some (maybe empty) result.

@@ -35,7 +35,9 @@ std::string_view Sans_Blancs(std::string_view s) {
     return s.substr(debut, fin - debut + 1);
 }
 
-std::string_view Champ_Nettoye(std::string_view ligne, Colonne c) { return Sans_Blancs(Champ(ligne, c)); }
+std::string_view Champ_Nettoye(std::string_view ligne, Colonne c) {
+    return Sans_Blancs(Champ(ligne, c));
+}
 
 Lignes_Qso Qso_Valides() {
     const std::string* base = Tab_Qso.data();

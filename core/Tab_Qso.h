@@ -29,13 +29,13 @@ struct Colonne {
     std::size_t Largeur;
 };
 inline constexpr Colonne Qso_Locator{0, 6};
-inline constexpr Colonne Qso_Bande{8, 8};      // the 7-character label and one blank
-inline constexpr Colonne Qso_Bande_7{8, 7};    // the label as the map lists compare it
+inline constexpr Colonne Qso_Bande{8, 8};   // the 7-character label and one blank
+inline constexpr Colonne Qso_Bande_7{8, 7}; // the label as the map lists compare it
 inline constexpr Colonne Qso_Zone{18, 2};
 inline constexpr Colonne Qso_Dxcc{22, 3};
 inline constexpr Colonne Qso_Indicatif{27, 15};
 inline constexpr std::size_t Qso_Date_Debut = 44; // not padded: runs to the end of the line
-inline constexpr Colonne Qso_Date_10{44, 10};    // what the Europe report reads
+inline constexpr Colonne Qso_Date_10{44, 10};     // what the Europe report reads
 inline constexpr Colonne Grand_Carre{0, 2};
 inline constexpr Colonne Moyen_Carre{0, 4};
 inline constexpr Colonne Petit_Carre{0, 6};

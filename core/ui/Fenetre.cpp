@@ -26,7 +26,9 @@ Fenetre::Fenetre(const QString& nom, int largeur_client, int hauteur_client, boo
     }
 }
 
-void Fenetre::Form_Load() { Centrer_Fenetre(*this); }
+void Fenetre::Form_Load() {
+    Centrer_Fenetre(*this);
+}
 
 void Fenetre::closeEvent(QCloseEvent* e) {
     Decharger_Fenetre(*this);
@@ -46,8 +48,8 @@ void Centrer_Fenetre(QWidget& fenetre) {
     // Outer size: the frame is known once the window has been shown; before
     // that, the client size is all there is.
     const QRect exterieur = fenetre.frameGeometry();
-    const int gauche = Position_Centree(double(zone.width()) * Twips_Par_Pixel,
-                                        double(exterieur.width()) * Twips_Par_Pixel);
+    const int gauche =
+        Position_Centree(double(zone.width()) * Twips_Par_Pixel, double(exterieur.width()) * Twips_Par_Pixel);
     const int haut = Position_Centree(double(zone.height()) * Twips_Par_Pixel,
                                       double(exterieur.height()) * Twips_Par_Pixel);
     fenetre.move(zone.left() + gauche / Twips_Par_Pixel, zone.top() + haut / Twips_Par_Pixel);
@@ -59,7 +61,9 @@ void Montrer(QWidget& fenetre) {
     fenetre.activateWindow();
 }
 
-int Pixels(int twips) { return static_cast<int>(std::lround(double(twips) / Twips_Par_Pixel)); }
+int Pixels(int twips) {
+    return static_cast<int>(std::lround(double(twips) / Twips_Par_Pixel));
+}
 
 void Placer(QWidget& controle, const Rect_Twips& r) {
     controle.setGeometry(Pixels(r.Left), Pixels(r.Top), Pixels(r.Width), Pixels(r.Height));
@@ -74,9 +78,12 @@ QFont Police_Qt(const Police& p) {
 
 Qt::Alignment Alignement_Qt(Alignement a) {
     switch (a) {
-    case Alignement::Gauche: return Qt::AlignLeft | Qt::AlignVCenter;
-    case Alignement::Centre: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignement::Droite: return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignement::Gauche:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case Alignement::Centre:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignement::Droite:
+        return Qt::AlignRight | Qt::AlignVCenter;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -103,10 +110,14 @@ QWidget* Nouveau_Cadre(QWidget* parent, const QString& nom, const Rect_Twips& r)
 QColor Couleur_Qt(unsigned int couleur, const QPalette& palette) {
     if (couleur & 0x80000000u) {
         switch (couleur & 0xFFu) {
-        case 5: return palette.color(QPalette::Base);
-        case 8: return palette.color(QPalette::Text);
-        case 15: return palette.color(QPalette::Button);
-        default: return palette.color(QPalette::Window);
+        case 5:
+            return palette.color(QPalette::Base);
+        case 8:
+            return palette.color(QPalette::Text);
+        case 15:
+            return palette.color(QPalette::Button);
+        default:
+            return palette.color(QPalette::Window);
         }
     }
     return QColor(int(couleur & 0xFFu), int((couleur >> 8) & 0xFFu), int((couleur >> 16) & 0xFFu));

@@ -81,16 +81,18 @@ Main::Main() : Fenetre(QStringLiteral("Main"), 5880, 5835, /*redimensionnable=*/
     Libelle(this, "Label7", "Nb de contrées DXCC contactées", {840, 3120, 2895, 255}, Gras_825);
     Tot_DXCC = Total(this, "Tot_DXCC", {4080, 3120, 735, 255});
 
-    Carte_Europe_MC =
-        Bouton(this, "Carte_Europe_MC", "Carte Europe des moyens carrés contactés", {1200, 3600, 3375, 375}, false);
-    Carte_Moyen = Bouton(this, "Carte_Moyen", "Détails moyens carrés contactés", {1200, 4080, 3375, 375}, false);
-    Carte_du_Monde =
-        Bouton(this, "Carte_du_Monde", "Carte monde des grands carrés contactés", {1200, 4560, 3375, 375}, false);
-    Carte_Grand = Bouton(this, "Carte_Grand", "Détail grands carrés contactés", {1200, 5040, 3375, 375}, false);
+    Carte_Europe_MC = Bouton(this, "Carte_Europe_MC", "Carte Europe des moyens carrés contactés",
+                             {1200, 3600, 3375, 375}, false);
+    Carte_Moyen =
+        Bouton(this, "Carte_Moyen", "Détails moyens carrés contactés", {1200, 4080, 3375, 375}, false);
+    Carte_du_Monde = Bouton(this, "Carte_du_Monde", "Carte monde des grands carrés contactés",
+                            {1200, 4560, 3375, 375}, false);
+    Carte_Grand =
+        Bouton(this, "Carte_Grand", "Détail grands carrés contactés", {1200, 5040, 3375, 375}, false);
 
     // Keyboard order of the design; disabled buttons are passed over by Qt.
-    const QList<QWidget*> ordre = {Carte_Grand, Tot_Loc,  Tot_Loc1, Tot_Loc2,       Carte_Moyen,    Bande_T,
-                                   Importer,    Tot_Was,  Tot_DXCC, Carte_du_Monde, Carte_Europe_MC};
+    const QList<QWidget*> ordre = {Carte_Grand, Tot_Loc, Tot_Loc1, Tot_Loc2,       Carte_Moyen,    Bande_T,
+                                   Importer,    Tot_Was, Tot_DXCC, Carte_du_Monde, Carte_Europe_MC};
     for (QWidget* w : ordre) w->setFocusPolicy(w == Bande_T ? Qt::StrongFocus : w->focusPolicy());
     for (qsizetype i = 1; i < ordre.size(); ++i) setTabOrder(ordre[i - 1], ordre[i]);
 
@@ -131,7 +133,9 @@ void Main::Importer_Click() {
     Bande_T->setFocus();
 }
 
-void Main::Bande_T_Click() { Calcul_Totaux(); }
+void Main::Bande_T_Click() {
+    Calcul_Totaux();
+}
 
 void Main::Calcul_Totaux() {
     const Totaux t = Sous_Programmes::Calcul_Totaux(Liste_Loc, Bande_T->currentText().toStdString());
@@ -144,8 +148,12 @@ Main& Main_Instance() {
     return instance_main.Obtenir([] { return new Main; });
 }
 
-Main* Main_Si_Existe() { return instance_main.Si_Existe(); }
+Main* Main_Si_Existe() {
+    return instance_main.Si_Existe();
+}
 
-void Demarrer_Main() { Main_Instance(); }
+void Demarrer_Main() {
+    Main_Instance();
+}
 
 } // namespace Sous_Programmes

@@ -16,7 +16,9 @@ Plateforme& Plateforme_Courante() {
     return installee ? *installee : reelle;
 }
 
-void Installer_Plateforme(Plateforme* p) { installee = p; }
+void Installer_Plateforme(Plateforme* p) {
+    installee = p;
+}
 
 QString Plateforme_Qt::Demander_Fichier(const QString& filtre) {
     // The filter comes as "description|pattern", the common dialog's form.
@@ -50,6 +52,8 @@ void Plateforme_Qt::Ecrire_Reglage(const QString& application, const QString& se
     reglages.sync();
 }
 
-QString Plateforme_Qt::Dossier_Programme() { return QCoreApplication::applicationDirPath(); }
+QString Plateforme_Qt::Dossier_Programme() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace Sous_Programmes

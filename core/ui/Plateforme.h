@@ -38,6 +38,8 @@ public:
 };
 
 // Shorthand for the message box of the system.
-inline void Afficher_Message(const QString& texte) { Plateforme_Courante().Message(texte); }
+inline void Afficher_Message(const QString& texte) {
+    Plateforme_Courante().Message(texte);
+}
 
 } // namespace Sous_Programmes

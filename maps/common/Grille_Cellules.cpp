@@ -12,9 +12,12 @@ bool Meme_Etat(const Etat_Cellule& a, const Etat_Cellule& b) {
 
 Etat_Cellule Grille_Cellules::Etat_Design(Sorte_Cellule sorte) {
     switch (sorte) {
-    case Sorte_Cellule::Text1: return {Couleur_Fond_Cellule, Couleur_Noir, false};
-    case Sorte_Cellule::Dep: return {Couleur_Blanc, Couleur_Noir, false};
-    case Sorte_Cellule::Cel: return {Couleur_Fond_Cellule, Couleur_Noir, false};
+    case Sorte_Cellule::Text1:
+        return {Couleur_Fond_Cellule, Couleur_Noir, false};
+    case Sorte_Cellule::Dep:
+        return {Couleur_Blanc, Couleur_Noir, false};
+    case Sorte_Cellule::Cel:
+        return {Couleur_Fond_Cellule, Couleur_Noir, false};
     }
     return {Couleur_Fond_Cellule, Couleur_Noir, false};
 }
@@ -54,8 +57,12 @@ void Grille_Cellules::Reinitialiser(int a, int b) {
         if (!Existe(k)) continue;
         auto e = Cellule(k);
         switch (sorte_) {
-        case Sorte_Cellule::Text1: e.BackColor = Couleur_Fond_Cellule; break;
-        case Sorte_Cellule::Dep: e.BackColor = Couleur_Blanc; break;
+        case Sorte_Cellule::Text1:
+            e.BackColor = Couleur_Fond_Cellule;
+            break;
+        case Sorte_Cellule::Dep:
+            e.BackColor = Couleur_Blanc;
+            break;
         case Sorte_Cellule::Cel:
             e.ForeColor = Couleur_Noir;
             e.Italique = false;

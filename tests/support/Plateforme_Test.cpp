@@ -13,7 +13,9 @@ Plateforme_Test::Plateforme_Test() {
     Installer_Plateforme(this);
 }
 
-Plateforme_Test::~Plateforme_Test() { Installer_Plateforme(nullptr); }
+Plateforme_Test::~Plateforme_Test() {
+    Installer_Plateforme(nullptr);
+}
 
 QString Plateforme_Test::Demander_Fichier(const QString& filtre) {
     filtres << filtre;
@@ -23,7 +25,9 @@ QString Plateforme_Test::Demander_Fichier(const QString& filtre) {
     return f;
 }
 
-void Plateforme_Test::Message(const QString& texte) { messages << texte; }
+void Plateforme_Test::Message(const QString& texte) {
+    messages << texte;
+}
 
 void Plateforme_Test::Ecrire_Reglage(const QString& application, const QString& section, const QString& cle,
                                      const QString& valeur) {

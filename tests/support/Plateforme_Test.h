@@ -22,11 +22,11 @@ public:
                         const QString& valeur) override;
     QString Dossier_Programme() override { return dossier; }
 
-    std::deque<QString> fichiers;  // next answers of the file dialog
-    QStringList filtres;           // filters the dialog was shown with
-    QStringList messages;          // texts of the message boxes shown
-    QStringList reglages;          // "application|section|key|value"
-    QString dossier;               // the program's folder (a fresh temporary one)
+    std::deque<QString> fichiers; // next answers of the file dialog
+    QStringList filtres;          // filters the dialog was shown with
+    QStringList messages;         // texts of the message boxes shown
+    QStringList reglages;         // "application|section|key|value"
+    QString dossier;              // the program's folder (a fresh temporary one)
     QTemporaryDir temporaire;
 };
 
