@@ -1,0 +1,239 @@
+// The main window: start-up state, the import sequence, the band choice, the
+// shared window steps (centring, single instance, close).
+#include "core/Tab_Qso.h"
+#include "core/ui/Main.h"
+#include "tests/support/Plateforme_Test.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace Sous_Programmes;
+
+namespace {
+
+QStringList Totaux_Affiches(const Main& m) {
+    return {m.Tot_Loc->text(), m.Tot_Loc1->text(), m.Tot_Loc2->text(), m.Tot_Was->text(), m.Tot_DXCC->text()};
+}
+
+const QStringList Zeros = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                           QStringLiteral("0")};
+
+// A small log: JN18AA and JN18AB on 20 m, JN19AA on 40 m, one QSO without locator.
+const std::string Petit_Log = "Journal\n<EOH>\n"
+                              "<CALL:4>F1AB<BAND:3>20M<GRIDSQUARE:6>JN18AA<CQZ:2>14<DXCC:3>227<EOR>\n"
+                              "<CALL:4>F1AC<BAND:3>20M<GRIDSQUARE:6>JN18AB<CQZ:2>14<DXCC:3>227<EOR>\n"
+                              "<CALL:4>F1AD<BAND:3>40M<GRIDSQUARE:6>JN19AA<CQZ:2>15<DXCC:3>227<EOR>\n"
+                              "<CALL:4>F1AE<BAND:3>40M<CQZ:2>16<DXCC:3>230<EOR>\n";
+
+// A test window kind, to follow one window through its life cycle.
+class Fenetre_Essai : public Fenetre {
+public:
+    Fenetre_Essai() : Fenetre(QStringLiteral("Essai"), 3000, 1500) {}
+    void Form_Load() override {
+        ++chargements;
+        Fenetre::Form_Load();
+    }
+    static inline int chargements = 0;
+};
+
+} // namespace
+
+class Test_Main : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        plateforme = std::make_unique<Plateforme_Test>();
+        Vider_Tab_Qso();
+        // A closed Main of an earlier case is gone before the next starts.
+        if (Main* m = Main_Si_Existe()) {
+            m->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void cleanup() {
+        if (Main* m = Main_Si_Existe()) m->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        plateforme.reset();
+    }
+
+    void demarrage() {
+        Demarrer_Main();
+        Main& m = Main_Instance();
+        QCOMPARE(m.windowTitle(), QStringLiteral("  Veltrix    Revision  1.0.5"));
+        QVERIFY(m.isVisible());
+        QCOMPARE(m.Bande_T->count(), 18);
+        QCOMPARE(m.Bande_T->currentText(), QStringLiteral("Toutes"));
+        QCOMPARE(m.Bande_T->itemText(4), QStringLiteral("10 Mhz"));
+        QCOMPARE(m.Bande_T->itemText(17), QStringLiteral("24 Ghz"));
+        QCOMPARE(m.Bande_T->itemText(11), QStringLiteral("144 Mhz"));
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+        for (QPushButton* b : {m.Carte_Grand, m.Carte_Moyen, m.Carte_du_Monde, m.Carte_Europe_MC})
+            QVERIFY(!b->isEnabled());
+        QVERIFY(m.Importer->isEnabled());
+        m.activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m.Importer));
+        QCOMPARE(plateforme->reglages.size(), 1);
+        QCOMPARE(plateforme->reglages.first(),
+                 QStringLiteral("Locator|Setup |Chemin Repertoire|") + plateforme->dossier);
+        QCOMPARE(m.findChild<QWidget*>(QStringLiteral("Tot_Loc1"))->geometry(), QRect(272, 136, 49, 18));
+        QCOMPARE(m.Importer->text(), QStringLiteral("Importer un log au format ADIF"));
+        QCOMPARE(m.width(), 392);
+        QCOMPARE(m.height(), 389);
+    }
+
+    void ordre_de_tabulation() {
+        Main& m = Main_Instance();
+        for (QPushButton* b : {m.Carte_Grand, m.Carte_Moyen, m.Carte_du_Monde, m.Carte_Europe_MC})
+            b->setEnabled(true);
+        const QList<QWidget*> attendu = {m.Carte_Grand, m.Tot_Loc,        m.Tot_Loc1,       m.Tot_Loc2,
+                                         m.Carte_Moyen, m.Bande_T,        m.Importer,       m.Tot_Was,
+                                         m.Tot_DXCC,    m.Carte_du_Monde, m.Carte_Europe_MC};
+        // Walk the focus chain; the editable combo box's own line edit counts as the box.
+        QList<QWidget*> chaine;
+        QWidget* w = m.Carte_Grand;
+        while (chaine.size() < attendu.size()) {
+            QWidget* vu = m.Bande_T->isAncestorOf(w) ? m.Bande_T : w;
+            if (attendu.contains(vu) && (chaine.isEmpty() || chaine.last() != vu)) chaine << vu;
+            w = w->nextInFocusChain();
+        }
+        QCOMPARE(chaine, attendu);
+    }
+
+    void import_annule_active_les_boutons() {
+        Main& m = Main_Instance();
+        plateforme->fichiers.push_back(QString()); // the user cancels
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        QCOMPARE(plateforme->messages, QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
+        QCOMPARE(plateforme->filtres, QStringList{QStringLiteral(".adi (adi)|*.adi")});
+        for (QPushButton* b : {m.Carte_Grand, m.Carte_Moyen, m.Carte_du_Monde, m.Carte_Europe_MC})
+            QVERIFY(b->isEnabled());
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+        QCOMPARE(Nb_Qso, 0.0);
+    }
+
+    void import_puis_choix_de_bande() {
+        Main& m = Main_Instance();
+        plateforme->fichiers.push_back(
+            Ecrire_Fichier(plateforme->dossier, QStringLiteral("log.adi"), Petit_Log));
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        QCOMPARE(Nb_Qso, 5.0);
+        QCOMPARE(Totaux_Affiches(m),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                              QStringLiteral("2"), QStringLiteral("1")}));
+        QCOMPARE(QApplication::focusWidget() == m.Bande_T ||
+                     m.Bande_T->isAncestorOf(QApplication::focusWidget()),
+                 m.isActiveWindow());
+        m.Bande_T->setCurrentIndex(5); // "14 Mhz"
+        emit m.Bande_T->activated(5);
+        QCOMPARE(Totaux_Affiches(m),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
+                              QStringLiteral("1"), QStringLiteral("1")}));
+    }
+
+    void import_sous_une_bande_et_second_import() {
+        Main& m = Main_Instance();
+        m.Bande_T->setCurrentIndex(3); // "7.0 Mhz"
+        emit m.Bande_T->activated(3);
+        plateforme->fichiers.push_back(
+            Ecrire_Fichier(plateforme->dossier, QStringLiteral("log.adi"), Petit_Log));
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        QCOMPARE(m.Bande_T->currentText(), QStringLiteral("7.0 Mhz"));
+        QCOMPARE(Totaux_Affiches(m),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                              QStringLiteral("1"), QStringLiteral("1")}));
+        // A shorter log afterwards: only its lines are read.
+        const std::string court = "<EOH><CALL:4>F1ZZ<BAND:3>40M<GRIDSQUARE:4>IO91<EOR>\n";
+        plateforme->fichiers.push_back(
+            Ecrire_Fichier(plateforme->dossier, QStringLiteral("court.adi"), court));
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        QCOMPARE(Nb_Qso, 2.0);
+        QCOMPARE(Totaux_Affiches(m).mid(0, 3),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")}));
+        // A cancelled import then empties the list: every total reads 0, the table stays.
+        plateforme->fichiers.push_back(QString());
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+        QCOMPARE(Nb_Qso, 2.0);
+    }
+
+    void texte_tape_hors_liste() {
+        Main& m = Main_Instance();
+        m.Bande_T->setEditText(QStringLiteral("20m"));
+        plateforme->fichiers.push_back(
+            Ecrire_Fichier(plateforme->dossier, QStringLiteral("log.adi"), Petit_Log));
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+    }
+
+    void une_instance_par_sorte() {
+        Instance_Unique<Fenetre_Essai> registre;
+        Fenetre_Essai::chargements = 0;
+        Fenetre_Essai& a = registre.Obtenir([] { return new Fenetre_Essai; });
+        Fenetre_Essai& b = registre.Obtenir([] { return new Fenetre_Essai; });
+        QCOMPARE(&a, &b);
+        QCOMPARE(Fenetre_Essai::chargements, 1);
+        QVERIFY(!a.isVisible()); // loaded, hidden until shown
+        Montrer(a);
+        QVERIFY(a.close());
+        QVERIFY(!registre.Existe()); // gone at once, before Qt deletes it
+        Fenetre_Essai& c = registre.Obtenir([] { return new Fenetre_Essai; });
+        QCOMPARE(Fenetre_Essai::chargements, 2);
+        QVERIFY(registre.Existe());
+        QVERIFY(&c == registre.Si_Existe());
+        c.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(registre.Si_Existe() == nullptr);
+    }
+
+    void fermer_main_ne_ferme_que_main() {
+        Instance_Unique<Fenetre_Essai> registre;
+        Fenetre_Essai& autre = registre.Obtenir([] { return new Fenetre_Essai; });
+        Montrer(autre);
+        Main& m = Main_Instance();
+        QVERIFY(m.close());
+        QCOMPARE(Main_Si_Existe(), nullptr);
+        QVERIFY(registre.Existe());
+        QVERIFY(autre.isVisible());
+        autre.close();
+    }
+
+    void centrage_data() {
+        QTest::addColumn<double>("ecran");
+        QTest::addColumn<double>("fenetre");
+        QTest::addColumn<int>("position");
+        QTest::newRow("751") << 1751.0 << 1000.0 << 375;
+        QTest::newRow("-301") << 1000.0 << 1301.0 << -150;
+        QTest::newRow("750.5 rounds to 750") << 1750.5 << 1000.0 << 375;
+        QTest::newRow("751.5 rounds to 752") << 1751.5 << 1000.0 << 376;
+        QTest::newRow("-750.5") << 1000.0 << 1750.5 << -375;
+        QTest::newRow("-1.5 rounds to -2") << 0.0 << 1.5 << -1;
+        QTest::newRow("zero") << 1000.0 << 1000.0 << 0;
+        QTest::newRow("odd 1") << 1.0 << 0.0 << 0;
+    }
+    void centrage() {
+        QFETCH(double, ecran);
+        QFETCH(double, fenetre);
+        QFETCH(int, position);
+        QCOMPARE(Position_Centree(ecran, fenetre), position);
+    }
+
+    void fenetre_centree_a_son_chargement() {
+        Instance_Unique<Fenetre_Essai> registre;
+        Fenetre_Essai& f = registre.Obtenir([] { return new Fenetre_Essai; });
+        const QRect ecran = f.screen()->geometry();
+        const int gauche = Position_Centree(ecran.width() * 15.0, f.frameGeometry().width() * 15.0) / 15;
+        const int haut = Position_Centree(ecran.height() * 15.0, f.frameGeometry().height() * 15.0) / 15;
+        QCOMPARE(f.frameGeometry().topLeft(), ecran.topLeft() + QPoint(gauche, haut));
+        QCOMPARE(f.size(), QSize(200, 100)); // the size is the design's
+        f.close();
+    }
+
+private:
+    std::unique_ptr<Plateforme_Test> plateforme;
+};
+
+QTEST_MAIN(Test_Main)
+#include "test_main.moc"
