@@ -44,15 +44,15 @@ Select_Locator_Monde::Select_Locator_Monde() : Fenetre(QStringLiteral("Select_Lo
     Nouveau_Libelle(frame2, QStringLiteral("Label3"), {2160, 240, 855, 255}, QStringLiteral("Bande"), defaut,
                     Alignement::Centre);
 
-    // Over Frame2, drawn above it.
-    Liste_Zone = Liste_Modifiable(this, QStringLiteral("Liste_Zone"), {360, 1200, 1695, 315});
-    Bande_T = Liste_Modifiable(this, QStringLiteral("Bande_T"), {2280, 1200, 1095, 315});
+    // Over Frame2, drawn above it. Created in the tab order (Command1,
+    // Liste_Zone, Bande_T): setTabOrder does not move an editable combo's
+    // own editor, so the order of creation is what holds.
     Command1 = new QPushButton(QStringLiteral("Afficher"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Placer(*Command1, {1200, 1680, 1335, 255});
+    Liste_Zone = Liste_Modifiable(this, QStringLiteral("Liste_Zone"), {360, 1200, 1695, 315});
+    Bande_T = Liste_Modifiable(this, QStringLiteral("Bande_T"), {2280, 1200, 1095, 315});
 
-    setTabOrder(Command1, Liste_Zone);
-    setTabOrder(Liste_Zone, Bande_T);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
