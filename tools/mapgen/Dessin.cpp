@@ -1,11 +1,12 @@
 #include "tools/mapgen/Dessin.h"
 
+#include "maps/common/Cartes.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include <array>
 #include <cmath>
 
 namespace Mapgen {
@@ -21,14 +22,6 @@ const Style Style_Couleur{QColor(0xFF, 0xFF, 0xFF), QColor(0xC8, 0xC8, 0xC8), QC
                           QColor(0x80, 0x80, 0x80)};
 const Style Style_Gris{QColor(255, 255, 255), QColor(200, 200, 200), QColor(0, 0, 0), QColor(96, 96, 96),
                        QColor(0, 0, 0),       QColor(0, 0, 0),       QColor(0, 0, 0)};
-
-// Where the world map window puts its cells (twips from the picture's corner):
-// the columns of the longitude letters A..R and the rows of the latitude
-// letters R..A. Every cell is 375 × 255 twips, but AB's is 225 high.
-constexpr std::array<int, 18> Colonnes_Monde = {240,  960,  1800, 2640, 3480,  4200,  5040,  5760,  6600,
-                                                7440, 8160, 9000, 9840, 10560, 11400, 12240, 13080, 13800};
-constexpr std::array<int, 18> Rangees_Monde = {120,  720,  1200, 1680, 2280, 2760, 3240, 3840, 4320,
-                                               4800, 5400, 5880, 6480, 6960, 7560, 8040, 8520, 9120};
 
 class Peintre {
 public:
@@ -147,14 +140,12 @@ public:
         police.setPixelSize(12); // 9 pt
         p_.setFont(police);
         p_.setPen(couleur);
-        for (int c = 0; c < 18; ++c) {
-            for (int r = 0; r < 18; ++r) {
-                const char nom[3] = {static_cast<char>('A' + c), static_cast<char>('R' - r), 0};
-                const double hauteur = (c == 0 && r == 16) ? 225 : 255; // AB
-                const QPointF centre((Colonnes_Monde[c] + 187.5) / 15, (Rangees_Monde[r] + hauteur / 2) / 15);
-                p_.drawText(QRectF(centre.x() - 20, centre.y() - 10, 40, 20), Qt::AlignCenter,
-                            QString::fromLatin1(nom));
-            }
+        for (const auto& c : Sous_Programmes::Description_Carte_Monde().Cellules) {
+            const double t = Sous_Programmes::Twips_Par_Pixel;
+            const QPointF centre((c.Rect.Left + c.Rect.Width / 2.0) / t,
+                                 (c.Rect.Top + c.Rect.Height / 2.0) / t);
+            p_.drawText(QRectF(centre.x() - 20, centre.y() - 10, 40, 20), Qt::AlignCenter,
+                        QString::fromStdString(c.Zone));
         }
     }
 
