@@ -3,7 +3,6 @@
 #include "core/Tab_Qso.h"
 #include "core/ui/Main.h"
 #include "core/ui/Ouvertures.h"
-#include "maps/squares/Cartes_Champs.h"
 #include "maps/squares/Select_Locator.h"
 #include "tests/support/Plateforme_Test.h"
 
@@ -18,17 +17,16 @@ using namespace Sous_Programmes;
 
 namespace {
 
-const QColor Vert(0x80, 0xFF, 0x80);
-const QColor Blanc(0xFF, 0xFF, 0xFF);
+enum { IM = 0, IO = 2, JN = 4, KN = 7, KO = 8 };
 
 // Records "JN18|14 Mhz ;..." as record lines from index 1.
 void Remplir_Tab_Qso(const char* qsos) {
     Vider_Tab_Qso();
     Nb_Qso = 1;
-    for (const QString& q : QString::fromUtf8(qsos).split(QLatin1Char(';'))) {
+    for (const QString& q : QString::fromLatin1(qsos).split(QLatin1Char(';'))) {
         const QStringList p = q.split(QLatin1Char('|'));
         Tab_Qso[std::size_t(Nb_Qso)] =
-            p[0].leftJustified(6).toStdString() + "  " + p[1].toStdString() + "   14  230  F1ABC";
+            p[0].leftJustified(6).toStdString() + "  " + p[1].toStdString() + "   14";
         Nb_Qso += 1;
     }
 }
@@ -38,30 +36,32 @@ Select_Locator& Chooser() {
     return *Select_Locator_Si_Existe();
 }
 
-// Types a text into an editable list, as the user would.
-void Taper(QComboBox* liste, const QString& texte) {
-    liste->lineEdit()->selectAll();
-    QTest::keyClick(liste->lineEdit(), Qt::Key_Delete);
-    QTest::keyClicks(liste->lineEdit(), texte);
-}
-
+// Types both texts as the user would, then presses "Afficher".
 void Afficher(const QString& champ, const QString& bande) {
     Select_Locator& s = Chooser();
-    Taper(s.Liste_Locator, champ);
-    Taper(s.Bande_T, bande);
+    for (auto [liste, texte] : {std::pair{s.Liste_Locator, champ}, std::pair{s.Bande_T, bande}}) {
+        liste->lineEdit()->selectAll();
+        QTest::keyClick(liste->lineEdit(), Qt::Key_Delete);
+        QTest::keyClicks(liste->lineEdit(), texte);
+    }
     QTest::mouseClick(s.Command1, Qt::LeftButton);
 }
 
-QList<int> Cellules_Vertes(const Fenetre_Carte& f) {
+// The cells as painted: green ones by index, any cell neither green nor white as -1.
+QList<int> Vertes(const Fenetre_Carte* f) {
     QList<int> vertes;
     for (int k = 0; k <= 99; ++k) {
-        const QColor fond = f.Cellule(k)->palette().color(QPalette::Window);
-        if (fond == Vert)
+        const QColor fond = f->Cellule(k)->palette().color(QPalette::Window);
+        if (fond == QColor(0x80, 0xFF, 0x80))
             vertes << k;
-        else if (fond != Blanc)
-            vertes << -1000 - k; // neither state: shows up as a mismatch
+        else if (fond != Qt::white)
+            vertes << -1;
     }
     return vertes;
+}
+
+QString Libelles(const Fenetre_Carte* f) {
+    return f->Libelle_Compte()->text() + QLatin1Char('|') + f->Libelle_Bande()->text();
 }
 
 int Ouvertes() {
@@ -89,96 +89,61 @@ private slots:
         Vider_Tab_Qso();
     }
 
-    void chargement() {
+    void chargement_et_focus() {
         Select_Locator& s = Chooser();
-        QVERIFY(s.isVisible());
         QCOMPARE(s.windowTitle(), QStringLiteral("Sélection moyen carré"));
-        QCOMPARE(s.size(), QSize(201, 153));
         QCOMPARE(s.Liste_Locator->count(), 9);
-        QStringList champs;
-        for (int i = 0; i < 9; ++i) champs << s.Liste_Locator->itemText(i);
-        QCOMPARE(champs.join(QLatin1Char(',')), QStringLiteral("IM,IN,IO,JM,JN,JO,KM,KN,KO"));
+        QCOMPARE(s.Liste_Locator->itemText(8), QStringLiteral("KO"));
         QCOMPARE(s.Bande_T->count(), 18);
-        QCOMPARE(s.Bande_T->itemText(0), QStringLiteral("Toutes"));
         QCOMPARE(s.Bande_T->itemText(4), QStringLiteral("10 Mhz "));
-        QCOMPARE(s.Bande_T->itemText(17), QStringLiteral("24 Ghz "));
         QCOMPARE(s.Liste_Locator->currentText(), QStringLiteral("IM"));
         QCOMPARE(s.Bande_T->currentText(), QStringLiteral("Toutes"));
-        for (QComboBox* l : {s.Liste_Locator, s.Bande_T}) {
-            QVERIFY(l->isEditable());
-            QCOMPARE(l->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xC0));
-        }
-        QCOMPARE(s.Command1->text(), QStringLiteral("Afficher"));
-        QCOMPARE(s.Liste_Locator->geometry(), QRect(24, 80, 49, 21));
         QCOMPARE(s.Bande_T->geometry(), QRect(96, 80, 81, 21));
-        QCOMPARE(s.Command1->geometry(), QRect(56, 112, 89, 17));
-        QCOMPARE(s.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Sélection carré"));
-
-        // One instance, however often it is opened.
         Ouvrir_Select_Locator();
         QCOMPARE(&Chooser(), &s);
-    }
 
-    void ordre_du_focus() {
-        Select_Locator& s = Chooser();
         QApplication::setActiveWindow(&s);
         QVERIFY(QTest::qWaitForWindowActive(&s));
         s.Command1->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.Command1));
-        const QList<QWidget*> attendu = {s.Liste_Locator, s.Bande_T, s.Command1};
-        for (QWidget* w : attendu) {
+        for (QWidget* w : {static_cast<QWidget*>(s.Liste_Locator), static_cast<QWidget*>(s.Bande_T),
+                           static_cast<QWidget*>(s.Command1)}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTRY_COMPARE(QApplication::focusWidget(), w);
         }
-    }
-
-    // A typed text is read as it stands and never joins the list.
-    void texte_tape_non_ajoute() {
-        Remplir_Tab_Qso("JN18|14 Mhz ");
-        Afficher(QStringLiteral("JN"), QStringLiteral("14 Mhz"));
-        QTest::keyClick(Chooser().Bande_T->lineEdit(), Qt::Key_Return);
-        QCOMPARE(Chooser().Bande_T->count(), 18);
-        Fenetre_Carte* jn = Carte_Champ_Si_Existe(Index_Champ("JN"));
-        QVERIFY(jn && jn->isVisible());
-        QCOMPARE(Cellules_Vertes(*jn), QList<int>{});
-        QCOMPARE(jn->Libelle_Compte()->text(), QStringLiteral("0"));
-        QCOMPARE(jn->Libelle_Bande()->text(), QStringLiteral("14 Mhz"));
     }
 
     void afficher_des_l_ouverture() {
         Remplir_Tab_Qso("IM58|7.0 Mhz;IM12|144 Mhz;JN18|14 Mhz ");
         QTest::mouseClick(Chooser().Command1, Qt::LeftButton);
         QCOMPARE(Ouvertes(), 1);
-        Fenetre_Carte* im = Carte_Champ_Si_Existe(0);
-        QVERIFY(im && im->isVisible());
-        QCOMPARE(Cellules_Vertes(*im), (QList<int>{12, 58}));
-        QCOMPARE(im->Libelle_Compte()->text(), QStringLiteral("2"));
-        QCOMPARE(im->Libelle_Bande()->text(), QStringLiteral("Toutes"));
-        QCOMPARE(im->windowTitle(), QStringLiteral("Carrés moyens du carré IM"));
+        QVERIFY(Carte_Champ_Si_Existe(IM)->isVisible());
+        QCOMPARE(Vertes(Carte_Champ_Si_Existe(IM)), (QList<int>{12, 58}));
+        QCOMPARE(Libelles(Carte_Champ_Si_Existe(IM)), QStringLiteral("2|Toutes"));
     }
 
-    void cellule_marquee_data() {
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QPoint>("place"); // pixels from the corner of Picture1
-        QTest::newRow("JN18") << "JN" << 18 << QPoint(112, 64);
-        QTest::newRow("JM18") << "JM" << 18 << QPoint(104, 64);
-        QTest::newRow("KN58") << "KN" << 58 << QPoint(376, 64);
-    }
-    void cellule_marquee() {
-        QFETCH(QString, champ);
-        QFETCH(int, k);
-        QFETCH(QPoint, place);
-        const QByteArray loc = (champ + QString::number(k)).toLatin1();
-        Remplir_Tab_Qso(QByteArray(loc + "|14 Mhz ;" + loc + "|7.0 Mhz").constData());
-        Afficher(champ, QStringLiteral("14 Mhz "));
-        Fenetre_Carte* f = Carte_Champ_Si_Existe(Index_Champ(champ.toStdString()));
-        QVERIFY(f && f->isVisible());
-        QCOMPARE(Cellules_Vertes(*f), QList<int>{k});
-        QCOMPARE(f->Cellule(k)->parentWidget(), static_cast<QWidget*>(f->Picture1()));
-        QCOMPARE(f->Cellule(k)->pos(), place);
-        QCOMPARE(f->Libelle_Compte()->text(), QStringLiteral("1"));
-        QCOMPARE(f->Libelle_Bande()->text(), QStringLiteral("14 Mhz "));
+    // JN18 on "14 Mhz " marks Carte_JN's Dep(18), at its place over the picture;
+    // then "7.0 Mhz" leaves only that band's squares; a typed band that no
+    // record carries still draws the window, empty, and never joins the list.
+    void nouveau_trace_sur_une_autre_bande() {
+        Remplir_Tab_Qso("JN18|14 Mhz ;JN27|14 Mhz ;JN33|7.0 Mhz;JN18|7.0 Mhz");
+        Afficher(QStringLiteral("JN"), QStringLiteral("14 Mhz "));
+        Fenetre_Carte* jn = Carte_Champ_Si_Existe(JN);
+        QVERIFY(jn && jn->isVisible());
+        QCOMPARE(Vertes(jn), (QList<int>{18, 27}));
+        QCOMPARE(jn->Cellule(18)->parentWidget(), static_cast<QWidget*>(jn->Picture1()));
+        QCOMPARE(jn->Cellule(18)->pos(), QPoint(1680 / 15, 960 / 15));
+        QCOMPARE(Libelles(jn), QStringLiteral("2|14 Mhz "));
+
+        Afficher(QStringLiteral("JN"), QStringLiteral("7.0 Mhz"));
+        QCOMPARE(Carte_Champ_Si_Existe(JN), jn);
+        QCOMPARE(Vertes(jn), (QList<int>{18, 33}));
+        QCOMPARE(Libelles(jn), QStringLiteral("2|7.0 Mhz"));
+
+        Afficher(QStringLiteral("JN"), QStringLiteral("14 Mhz"));
+        QTest::keyClick(Chooser().Bande_T->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Chooser().Bande_T->count(), 18);
+        QCOMPARE(Vertes(jn), QList<int>{});
+        QCOMPARE(Libelles(jn), QStringLiteral("0|14 Mhz"));
     }
 
     void champ_sans_fenetre_data() {
@@ -194,115 +159,69 @@ private slots:
         Afficher(champ, QStringLiteral("Toutes"));
         QCOMPARE(Ouvertes(), 0);
         QCOMPARE(Chooser().Liste_Locator->currentText(), champ);
-        QCOMPARE(Chooser().Bande_T->currentText(), QStringLiteral("Toutes"));
     }
 
-    // Marked for 14 Mhz, then for 7.0 Mhz: only the second band's squares stay.
-    void nouveau_trace_sur_une_autre_bande() {
-        Remplir_Tab_Qso("JN18|14 Mhz ;JN27|14 Mhz ;JN33|7.0 Mhz;JN18|7.0 Mhz");
-        Afficher(QStringLiteral("JN"), QStringLiteral("14 Mhz "));
-        Fenetre_Carte* jn = Carte_Champ_Si_Existe(4);
-        QCOMPARE(Cellules_Vertes(*jn), (QList<int>{18, 27}));
-        Afficher(QStringLiteral("JN"), QStringLiteral("7.0 Mhz"));
-        QCOMPARE(Carte_Champ_Si_Existe(4), jn);
-        QCOMPARE(Cellules_Vertes(*jn), (QList<int>{18, 33}));
-        QCOMPARE(jn->Libelle_Compte()->text(), QStringLiteral("2"));
-        QCOMPARE(jn->Libelle_Bande()->text(), QStringLiteral("7.0 Mhz"));
-    }
-
-    void autre_champ_laisse_le_premier() {
+    // Drawing KO leaves JN as it was; closing KO leaves JN and the chooser.
+    void autre_champ() {
         Remplir_Tab_Qso("JN18|14 Mhz ;KO01|14 Mhz ");
         Afficher(QStringLiteral("JN"), QStringLiteral("Toutes"));
         Afficher(QStringLiteral("KO"), QStringLiteral("10 Mhz "));
-        Fenetre_Carte* jn = Carte_Champ_Si_Existe(4);
-        Fenetre_Carte* ko = Carte_Champ_Si_Existe(8);
-        QVERIFY(jn && jn->isVisible() && ko && ko->isVisible());
-        QCOMPARE(Cellules_Vertes(*jn), QList<int>{18});
-        QCOMPARE(jn->Libelle_Bande()->text(), QStringLiteral("Toutes"));
-        QCOMPARE(Cellules_Vertes(*ko), QList<int>{});
-        QCOMPARE(ko->Libelle_Compte()->text(), QStringLiteral("0"));
-
-        // Closing one field window leaves the chooser and the other open.
-        Fermer(ko);
+        Fenetre_Carte* jn = Carte_Champ_Si_Existe(JN);
+        QVERIFY(Carte_Champ_Si_Existe(KO)->isVisible());
+        QCOMPARE(Libelles(Carte_Champ_Si_Existe(KO)), QStringLiteral("0|10 Mhz "));
+        Fermer(Carte_Champ_Si_Existe(KO));
         QVERIFY(Select_Locator_Si_Existe());
-        QCOMPARE(Carte_Champ_Si_Existe(4), jn);
-        QCOMPARE(Cellules_Vertes(*jn), QList<int>{18});
+        QCOMPARE(Carte_Champ_Si_Existe(JN), jn);
+        QCOMPARE(Vertes(jn), QList<int>{18});
+        QCOMPARE(Libelles(jn), QStringLiteral("1|Toutes"));
     }
 
-    void tous_les_carres() {
-        QByteArray qsos;
-        for (int k = 0; k <= 99; ++k)
-            qsos += QByteArray("KM") + QByteArray::number(100 + k).mid(1) + "|50 Mhz ;";
-        qsos += "KM55|1.8 Mhz";
-        Remplir_Tab_Qso(qsos.constData());
-        Afficher(QStringLiteral("KM"), QStringLiteral("50 Mhz "));
-        Fenetre_Carte* km = Carte_Champ_Si_Existe(6);
-        QCOMPARE(Cellules_Vertes(*km).size(), 100);
-        QCOMPARE(km->Libelle_Compte()->text(), QStringLiteral("100"));
-    }
-
-    // The run alone creates the window hidden, centred by its load step, in
-    // its design state but for the marks; the chooser then shows it.
+    // The run alone creates the window hidden, its load step (the centring) run.
     void creee_cachee_par_le_marquage() {
         Remplir_Tab_Qso("IO91|14 Mhz ");
         int nb = 0;
         Remplir_Moyens_Carres("Toutes", "IO", nb);
-        Fenetre_Carte* io = Carte_Champ_Si_Existe(2);
-        QVERIFY(io);
-        QVERIFY(!io->isVisible());
-        QCOMPARE(nb, 1);
-        QCOMPARE(Cellules_Vertes(*io), QList<int>{91});
-        QCOMPARE(io->Cellule(7)->objectName(), QStringLiteral("Dep(7)"));
-        QCOMPARE(io->Libelle_Bande()->text(), QStringLiteral("Toutes"));
-        const QPoint centree = io->pos();
-        Fenetre_Carte* temoin = new Fenetre_Carte(io->Description());
-        Centrer_Fenetre(*temoin);
-        QCOMPARE(centree, temoin->pos());
-        delete temoin;
+        Fenetre_Carte* io = Carte_Champ_Si_Existe(IO);
+        QVERIFY(io && !io->isVisible());
+        QCOMPARE(Vertes(io), QList<int>{91});
+        QWidget temoin;
+        temoin.setFixedSize(io->size());
+        Centrer_Fenetre(temoin);
+        QCOMPARE(io->pos(), temoin.pos());
     }
 
     // A moved window stays where the user put it when drawn again; once
-    // closed, the next drawing builds it afresh and centres it again.
+    // closed, the next drawing builds it afresh, centred, with only new marks.
     void deplacee_puis_fermee() {
-        Remplir_Tab_Qso("JN18|14 Mhz ;JN44|7.0 Mhz");
-        Afficher(QStringLiteral("JN"), QStringLiteral("14 Mhz "));
-        QPointer<Fenetre_Carte> jn = Carte_Champ_Si_Existe(4);
-        const QPoint centree = jn->pos();
-        const QPoint ailleurs = centree + QPoint(37, 23);
-        jn->move(ailleurs);
-        Afficher(QStringLiteral("JN"), QStringLiteral("Toutes"));
-        QCOMPARE(Carte_Champ_Si_Existe(4), jn.data());
-        QCOMPARE(jn->pos(), ailleurs);
-        QCOMPARE(Cellules_Vertes(*jn), (QList<int>{18, 44}));
-
-        Fermer(jn);
-        QVERIFY(jn.isNull());
-        QCOMPARE(Ouvertes(), 0);
-        Afficher(QStringLiteral("JN"), QStringLiteral("7.0 Mhz"));
-        Fenetre_Carte* neuve = Carte_Champ_Si_Existe(4);
-        QVERIFY(neuve && neuve->isVisible());
-        QCOMPARE(neuve->pos(), centree);
-        QCOMPARE(Cellules_Vertes(*neuve), QList<int>{44});
-    }
-
-    // Closing the chooser leaves the field windows; reopening starts afresh.
-    void chooser_ferme_puis_rouvert() {
-        Remplir_Tab_Qso("KN58|14 Mhz ");
+        Remplir_Tab_Qso("KN58|14 Mhz ;KN44|7.0 Mhz");
         Afficher(QStringLiteral("KN"), QStringLiteral("14 Mhz "));
-        Fermer(Select_Locator_Si_Existe());
-        QVERIFY(!Select_Locator_Si_Existe());
-        QVERIFY(Carte_Champ_Si_Existe(7));
-        Select_Locator& s = Chooser();
-        QCOMPARE(s.Liste_Locator->currentText(), QStringLiteral("IM"));
-        QCOMPARE(s.Bande_T->currentText(), QStringLiteral("Toutes"));
+        QPointer<Fenetre_Carte> kn = Carte_Champ_Si_Existe(KN);
+        QCOMPARE(kn->Cellule(58)->pos(), QPoint(5640 / 15, 960 / 15));
+        const QPoint centree = kn->pos();
+        kn->move(centree + QPoint(37, 23));
+        Afficher(QStringLiteral("KN"), QStringLiteral("Toutes"));
+        QCOMPARE(Carte_Champ_Si_Existe(KN), kn.data());
+        QCOMPARE(kn->pos(), centree + QPoint(37, 23));
+        QCOMPARE(Vertes(kn), (QList<int>{44, 58}));
+
+        Fermer(kn);
+        QVERIFY(kn.isNull());
+        Afficher(QStringLiteral("KN"), QStringLiteral("7.0 Mhz"));
+        QVERIFY(Carte_Champ_Si_Existe(KN)->isVisible());
+        QCOMPARE(Carte_Champ_Si_Existe(KN)->pos(), centree);
+        QCOMPARE(Vertes(Carte_Champ_Si_Existe(KN)), QList<int>{44});
     }
 
+    // The main window's button opens the chooser; closed and opened again it starts afresh.
     void bouton_de_main() {
         Main& m = Main_Instance();
         m.Carte_Moyen->setEnabled(true);
+        Afficher(QStringLiteral("KO"), QStringLiteral("Toutes"));
+        Fermer(Select_Locator_Si_Existe());
+        QVERIFY(Carte_Champ_Si_Existe(KO));
         QTest::mouseClick(m.Carte_Moyen, Qt::LeftButton);
-        QVERIFY(Select_Locator_Si_Existe());
-        QVERIFY(Select_Locator_Si_Existe()->isVisible());
+        QVERIFY(Select_Locator_Si_Existe() && Select_Locator_Si_Existe()->isVisible());
+        QCOMPARE(Select_Locator_Si_Existe()->Liste_Locator->currentText(), QStringLiteral("IM"));
         Fermer(&m);
     }
 };
