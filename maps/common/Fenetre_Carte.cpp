@@ -68,6 +68,8 @@ Fenetre_Carte::Fenetre_Carte(const Description_Carte& d)
         bande_t_->setObjectName(QStringLiteral("Bande_T"));
         bande_t_->setEditable(true);
         bande_t_->setInsertPolicy(QComboBox::NoInsert);
+        // The run takes the text as typed: no completion adding a label's trailing blank.
+        bande_t_->setCompleter(nullptr);
         QPalette p = bande_t_->palette();
         p.setColor(QPalette::Base, Jaune_Clair);
         bande_t_->setPalette(p);
