@@ -26,8 +26,11 @@ inline std::string Defaut_Resultat_Adif(const Resultat_Adif& r) {
         if (std::find(Libelles_Bande.begin(), Libelles_Bande.end(), bande) == Libelles_Bande.end())
             return "band not a label: " + l;
         if (l[15] != ' ') return "band column not blank-ended: " + l;
-        if (std::any_of(l.begin(), l.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
-            return "lower-case letter: " + l;
+        // Every value taken from the log is upper case (the band labels are ours).
+        for (std::size_t i = 0; i < l.size(); ++i)
+            if (l[i] >= 'a' && l[i] <= 'z' &&
+                (i < Qso_Bande.Debut || i >= Qso_Bande.Debut + Qso_Bande.Largeur))
+                return "lower-case letter: " + l;
         if (l.find('/', Qso_Date_Debut) == std::string::npos) return "date without '/': " + l;
     }
     return {};

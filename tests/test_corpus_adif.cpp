@@ -24,8 +24,9 @@ private slots:
         QFile f(chemin);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray octets = f.readAll();
-        QCOMPARE(Verifier_Adif(std::string_view(octets.constData(), std::size_t(octets.size()))),
-                 std::string());
+        const std::string defaut =
+            Verifier_Adif(std::string_view(octets.constData(), std::size_t(octets.size())));
+        QCOMPARE(QString::fromStdString(defaut), QString());
         Vider_Tab_Qso();
     }
 };

@@ -1,6 +1,7 @@
 #include "core/ui/Fenetre.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -96,6 +97,19 @@ QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r
     l->setAlignment(Alignement_Qt(a));
     Placer(*l, r);
     return l;
+}
+
+QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Rect_Twips& r) {
+    auto* liste = new QComboBox(parent);
+    liste->setObjectName(nom);
+    liste->setEditable(true);
+    liste->setInsertPolicy(QComboBox::NoInsert);
+    liste->setCompleter(nullptr);
+    QPalette p = liste->palette();
+    p.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
+    liste->setPalette(p);
+    Placer(*liste, r);
+    return liste;
 }
 
 QWidget* Nouveau_Cadre(QWidget* parent, const QString& nom, const Rect_Twips& r) {

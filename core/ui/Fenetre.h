@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 
 namespace Sous_Programmes {
@@ -68,6 +69,9 @@ Qt::Alignment Alignement_Qt(Alignement a);
 // A label at its place, with its caption, font and alignment.
 QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r, const QString& texte,
                         const Police& p, Alignement a);
+// An editable drop-down list on light yellow (&HC0FFFF). Its text is read as
+// the user left it: typed text is neither completed nor added as an item.
+QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Rect_Twips& r);
 // A frame without caption (a plain border) at its place.
 QWidget* Nouveau_Cadre(QWidget* parent, const QString& nom, const Rect_Twips& r);
 

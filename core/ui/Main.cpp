@@ -17,7 +17,7 @@ namespace {
 
 Instance_Unique<Main> instance_main;
 
-const QColor Jaune_Clair(0xFF, 0xFF, 0xC0); // &HC0FFFF
+const QColor Jaune_Clair(0xFF, 0xFF, 0xC0); // &HC0FFFF, the total boxes
 
 const Police Defaut{"MS Sans Serif", 8.25, false};
 const Police Gras_825{"MS Sans Serif", 8.25, true};
@@ -58,17 +58,8 @@ Main::Main() : Fenetre(QStringLiteral("Main"), 5880, 5835, /*redimensionnable=*/
     Importer = Bouton(this, "Importer", "Importer un log au format ADIF", {600, 1080, 2415, 375}, true);
     Libelle(this, "Label5", "Bande", {3360, 1200, 615, 255}, {"MS Sans Serif", 9.75, false});
 
-    Bande_T = new QComboBox(this);
-    Bande_T->setObjectName(QStringLiteral("Bande_T"));
-    Bande_T->setEditable(true);
-    Bande_T->setInsertPolicy(QComboBox::NoInsert);
+    Bande_T = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), {4080, 1200, 1095, 315});
     Bande_T->setFont(Police_Qt(Gras_825));
-    {
-        QPalette p = Bande_T->palette();
-        p.setColor(QPalette::Base, Jaune_Clair);
-        Bande_T->setPalette(p);
-    }
-    Placer(*Bande_T, {4080, 1200, 1095, 315});
 
     Libelle(this, "Label2", "Nb de Grands carrés contactés", {840, 1680, 2895, 255}, Gras_825);
     Tot_Loc = Total(this, "Tot_Loc", {4080, 1680, 735, 255});

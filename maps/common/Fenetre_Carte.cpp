@@ -42,8 +42,6 @@ private:
     QString texte_;
 };
 
-const QColor Jaune_Clair(0xFF, 0xFF, 0xC0); // &HC0FFFF
-
 } // namespace
 
 Fenetre_Carte::Fenetre_Carte(const Description_Carte& d)
@@ -64,16 +62,7 @@ Fenetre_Carte::Fenetre_Carte(const Description_Carte& d)
     }
 
     if (d.Avec_Afficher) {
-        bande_t_ = new QComboBox(this);
-        bande_t_->setObjectName(QStringLiteral("Bande_T"));
-        bande_t_->setEditable(true);
-        bande_t_->setInsertPolicy(QComboBox::NoInsert);
-        // The run takes the text as typed: no completion adding a label's trailing blank.
-        bande_t_->setCompleter(nullptr);
-        QPalette p = bande_t_->palette();
-        p.setColor(QPalette::Base, Jaune_Clair);
-        bande_t_->setPalette(p);
-        Placer(*bande_t_, d.Bande_T);
+        bande_t_ = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), d.Bande_T);
         command1_ = new QPushButton(QStringLiteral("Afficher"), this);
         command1_->setObjectName(QStringLiteral("Command1"));
         Placer(*command1_, d.Command1);

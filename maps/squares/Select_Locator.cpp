@@ -17,21 +17,6 @@ namespace {
 Instance_Unique<Select_Locator> instance_select;
 std::array<Instance_Unique<Fenetre_Carte>, 9> instances_champs;
 
-const QColor Jaune_Clair(0xFF, 0xFF, 0xC0); // &HC0FFFF
-
-QComboBox* Liste_Editable(QWidget* parent, const char* nom, const Rect_Twips& r) {
-    auto* liste = new QComboBox(parent);
-    liste->setObjectName(QString::fromLatin1(nom));
-    liste->setEditable(true);
-    // Typed text is read as it stands and never becomes an item.
-    liste->setInsertPolicy(QComboBox::NoInsert);
-    QPalette p = liste->palette();
-    p.setColor(QPalette::Base, Jaune_Clair);
-    liste->setPalette(p);
-    Placer(*liste, r);
-    return liste;
-}
-
 } // namespace
 
 Select_Locator::Select_Locator() : Fenetre(QStringLiteral("Select_Locator"), 3015, 2295) {
@@ -53,8 +38,8 @@ Select_Locator::Select_Locator() : Fenetre(QStringLiteral("Select_Locator"), 301
     Command1 = new QPushButton(QStringLiteral("Afficher"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Placer(*Command1, {840, 1680, 1335, 255});
-    Liste_Locator = Liste_Editable(this, "Liste_Locator", {360, 1200, 735, 315});
-    Bande_T = Liste_Editable(this, "Bande_T", {1440, 1200, 1215, 315});
+    Liste_Locator = Nouvelle_Liste_Editable(this, QStringLiteral("Liste_Locator"), {360, 1200, 735, 315});
+    Bande_T = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), {1440, 1200, 1215, 315});
     setTabOrder(Command1, Liste_Locator);
     setTabOrder(Liste_Locator, Bande_T);
 
