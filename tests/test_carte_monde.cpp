@@ -91,6 +91,8 @@ private slots:
         Fenetre_Carte& carte = Carte_Monde();
         QTest::mouseClick(carte.Command1(), Qt::LeftButton);
         QCOMPARE(carte.Libelle_Compte()->text(), QStringLiteral("3"));
+        QApplication::setActiveWindow(&carte);
+        carte.Bande_T()->setFocus();
         carte.Bande_T()->lineEdit()->selectAll();
         QTest::keyClicks(carte.Bande_T()->lineEdit(), bande);
         QTest::mouseClick(carte.Command1(), Qt::LeftButton);

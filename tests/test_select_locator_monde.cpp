@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -43,8 +44,12 @@ int Quarts_Ouverts() {
 Select_Locator_Monde& Choisir(const QString& quart, const QString& bande) {
     Ouvrir_Select_Locator_Monde();
     Select_Locator_Monde& s = Obtenir_Select_Locator_Monde();
-    s.Liste_Zone->setEditText(quart);
-    s.Bande_T->setEditText(bande);
+    QApplication::setActiveWindow(&s);
+    for (auto [liste, texte] : {std::pair{s.Liste_Zone, quart}, std::pair{s.Bande_T, bande}}) {
+        liste->setFocus();
+        liste->lineEdit()->selectAll();
+        QTest::keyClicks(liste->lineEdit(), texte); // typed, as the user would
+    }
     QTest::mouseClick(s.Command1, Qt::LeftButton);
     return s;
 }

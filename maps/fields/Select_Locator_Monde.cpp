@@ -14,13 +14,15 @@ namespace {
 
 Instance_Unique<Select_Locator_Monde> Instance_Select;
 
-// An editable drop-down list on light yellow (&HC0FFFF); typed text never
-// becomes an item.
+// An editable drop-down list on light yellow (&HC0FFFF). What the user types
+// is read exactly as typed: no completion (it would turn "1/4 n.e.monde" into
+// an item, or add a label's trailing blank), and it never becomes an item.
 QComboBox* Liste_Modifiable(QWidget* parent, const QString& nom, const Rect_Twips& r) {
     auto* liste = new QComboBox(parent);
     liste->setObjectName(nom);
     liste->setEditable(true);
     liste->setInsertPolicy(QComboBox::NoInsert);
+    liste->setCompleter(nullptr);
     QPalette p = liste->palette();
     p.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
     liste->setPalette(p);
