@@ -11,25 +11,7 @@
 namespace Sous_Programmes {
 
 namespace {
-
 Instance_Unique<Select_Locator_Monde> Instance_Select;
-
-// An editable drop-down list on light yellow (&HC0FFFF). What the user types
-// is read exactly as typed: no completion (it would turn "1/4 n.e.monde" into
-// an item, or add a label's trailing blank), and it never becomes an item.
-QComboBox* Liste_Modifiable(QWidget* parent, const QString& nom, const Rect_Twips& r) {
-    auto* liste = new QComboBox(parent);
-    liste->setObjectName(nom);
-    liste->setEditable(true);
-    liste->setInsertPolicy(QComboBox::NoInsert);
-    liste->setCompleter(nullptr);
-    QPalette p = liste->palette();
-    p.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
-    liste->setPalette(p);
-    Placer(*liste, r);
-    return liste;
-}
-
 } // namespace
 
 Select_Locator_Monde::Select_Locator_Monde() : Fenetre(QStringLiteral("Select_Locator_Monde"), 3705, 2280) {
@@ -52,8 +34,8 @@ Select_Locator_Monde::Select_Locator_Monde() : Fenetre(QStringLiteral("Select_Lo
     Command1 = new QPushButton(QStringLiteral("Afficher"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Placer(*Command1, {1200, 1680, 1335, 255});
-    Liste_Zone = Liste_Modifiable(this, QStringLiteral("Liste_Zone"), {360, 1200, 1695, 315});
-    Bande_T = Liste_Modifiable(this, QStringLiteral("Bande_T"), {2280, 1200, 1095, 315});
+    Liste_Zone = Nouvelle_Liste_Editable(this, QStringLiteral("Liste_Zone"), {360, 1200, 1695, 315});
+    Bande_T = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), {2280, 1200, 1095, 315});
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
