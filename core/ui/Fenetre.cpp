@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -91,12 +92,29 @@ Qt::Alignment Alignement_Qt(Alignement a) {
 
 QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r, const QString& texte,
                         const Police& p, Alignement a) {
-    auto* l = new QLabel(texte, parent);
+    auto* l = new QLabel(parent);
     l->setObjectName(nom);
     l->setFont(Police_Qt(p));
+    l->setProperty("Points_Design", p.Points);
     l->setAlignment(Alignement_Qt(a));
     Placer(*l, r);
+    Ecrire_Libelle(*l, texte);
     return l;
+}
+
+void Ecrire_Libelle(QLabel& libelle, const QString& texte) {
+    libelle.setText(texte);
+    const double design = libelle.property("Points_Design").toDouble();
+    if (design <= 0) return;
+    QFont f = libelle.font();
+    double points = design;
+    f.setPointSizeF(points);
+    const int place = libelle.width() - 2;
+    while (points > design * 0.7 && QFontMetrics(f).horizontalAdvance(texte) > place) {
+        points -= 0.25;
+        f.setPointSizeF(points);
+    }
+    libelle.setFont(f);
 }
 
 QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Rect_Twips& r) {

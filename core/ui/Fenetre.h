@@ -69,6 +69,10 @@ Qt::Alignment Alignement_Qt(Alignement a);
 // A label at its place, with its caption, font and alignment.
 QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r, const QString& texte,
                         const Police& p, Alignement a);
+// Sets a label's caption. A caption wider than the label's fixed width is
+// drawn a little smaller (down to 70 % of its design size) rather than cut:
+// the substitute fonts are wider than the ones the layout was drawn for.
+void Ecrire_Libelle(QLabel& libelle, const QString& texte);
 // An editable drop-down list on light yellow (&HC0FFFF). Its text is read as
 // the user left it: typed text is neither completed nor added as an item.
 QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Rect_Twips& r);

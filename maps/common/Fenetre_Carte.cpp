@@ -131,8 +131,8 @@ void Fenetre_Carte::Peindre_Cellule(int k) {
 }
 
 void Fenetre_Carte::Peindre_Libelles() {
-    if (compte_) compte_->setText(QString::fromStdString(grille_.Compte()));
-    if (bande_) bande_->setText(QString::fromStdString(grille_.Bande()));
+    if (compte_) Ecrire_Libelle(*compte_, QString::fromStdString(grille_.Compte()));
+    if (bande_) Ecrire_Libelle(*bande_, QString::fromStdString(grille_.Bande()));
 }
 
 } // namespace Sous_Programmes
