@@ -2,6 +2,7 @@
 // reads it into Tab_Qso (whole or not at all) and refills Liste_Loc.
 #pragma once
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -10,5 +11,8 @@ namespace Sous_Programmes {
 inline constexpr const char* Filtre_Adif = ".adi (adi)|*.adi";
 
 void Import_Adif(std::vector<std::string>& liste_loc);
+
+// Shown once, after the import, when the log held more contacts than the table.
+QString Message_Trop_De_Qso();
 
 } // namespace Sous_Programmes
