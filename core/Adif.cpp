@@ -423,6 +423,11 @@ std::vector<std::string> Lignes_Localisees() {
     };
     auto nombre = [](const std::string& l, std::size_t debut) {
         std::uint64_t k = 0;
+        if (l.size() >= debut + 8) {
+            const auto* o = reinterpret_cast<const unsigned char*>(l.data() + debut);
+            for (std::size_t i = 0; i < 8; ++i) k = (k << 8) | o[i]; // one load and a byte swap
+            return k;
+        }
         for (std::size_t i = debut; i < debut + 8; ++i)
             k = (k << 8) | (i < l.size() ? static_cast<unsigned char>(l[i]) : 0u);
         return k;
@@ -431,11 +436,29 @@ std::vector<std::string> Lignes_Localisees() {
     cles.reserve(Dernier_Qso());
     for (const std::string& l : Qso_Valides())
         if (Champ(l, Qso_Locator) != Locator_Vide) cles.push_back({nombre(l, 0), nombre(l, 8), &l});
-    std::sort(cles.begin(), cles.end(), [](const Cle& a, const Cle& b) {
+    const auto ordre = [](const Cle& a, const Cle& b) {
         if (a.Haut != b.Haut) return a.Haut < b.Haut;
         if (a.Bas != b.Bas) return a.Bas < b.Bas;
         return *a.Ligne < *b.Ligne;
-    });
+    };
+    // Two counting passes order the keys on their first four bytes (the
+    // square); the runs of one square are short, and std::sort finishes them.
+    std::vector<Cle> tampon(cles.size());
+    std::vector<std::uint32_t> compte(65536);
+    for (const int decalage : {32, 48}) {
+        std::fill(compte.begin(), compte.end(), 0u);
+        for (const Cle& c : cles) ++compte[(c.Haut >> decalage) & 0xFFFF];
+        std::uint32_t debut = 0;
+        for (auto& x : compte) debut += std::exchange(x, debut);
+        for (const Cle& c : cles) tampon[compte[(c.Haut >> decalage) & 0xFFFF]++] = c;
+        cles.swap(tampon);
+    }
+    for (auto debut = cles.begin(); debut != cles.end();) {
+        const std::uint64_t carre = debut->Haut >> 32;
+        const auto fin = std::find_if(debut, cles.end(), [&](const Cle& c) { return c.Haut >> 32 != carre; });
+        std::sort(debut, fin, ordre);
+        debut = fin;
+    }
     std::vector<std::string> liste;
     liste.reserve(cles.size());
     for (const Cle& c : cles) liste.push_back(*c.Ligne);
