@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Sous_Programmes;
@@ -100,6 +101,7 @@ private slots:
         QTest::newRow("folder") << QStringLiteral("folder");
         QTest::newRow("no permission") << QStringLiteral("permission");
         QTest::newRow("read error") << QStringLiteral("read error");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
     }
     void fichier_illisible() {
         QFETCH(QString, cas);
@@ -116,6 +118,9 @@ private slots:
             QVERIFY(QFile::setPermissions(nom, QFileDevice::Permissions()));
             if (::access(QFile::encodeName(nom).constData(), R_OK) == 0)
                 QSKIP("running with rights to read anything");
+        } else if (cas == QLatin1String("pipe")) {
+            nom = plateforme->dossier + QStringLiteral("/tube.adi"); // reading it would wait for a writer
+            QCOMPARE(::mkfifo(QFile::encodeName(nom).constData(), 0600), 0);
         } else {
             nom = QStringLiteral("/proc/self/mem"); // opens, but reading from its start fails
             if (!QFile::exists(nom)) QSKIP("no /proc here");

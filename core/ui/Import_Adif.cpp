@@ -41,6 +41,11 @@ std::optional<QByteArray> Lire_Fichier(const QString& nom, QString& erreur) {
         erreur = QStringLiteral("%1 est un dossier, pas un fichier.").arg(Nom_Affiche(nom));
         return std::nullopt;
     }
+    // A device or a pipe could block the reading or never end it.
+    if (!info.isFile()) {
+        erreur = QStringLiteral("%1 n'est pas un fichier ordinaire.").arg(Nom_Affiche(nom));
+        return std::nullopt;
+    }
     QFile fichier(nom);
     if (!fichier.open(QIODevice::ReadOnly)) {
         erreur = QStringLiteral("Impossible d'ouvrir le fichier %1.").arg(Nom_Affiche(nom));
