@@ -104,7 +104,7 @@ struct Logiciel {
 };
 
 const std::vector<Logiciel> Logiciels = {
-    {"WSJT-X ADIF Export<eoh>\r\n", true, false, 5, 0, ""},
+    {"WSJT-X ADIF Export<eoh>\r\n", true, false, 5, 2, ""},
     {"ADIF Export from N1MM Logger+\r\n<ADIF_VER:5>3.1.0\r\n<PROGRAMID:12>N1MM Logger+\r\n"
      "<PROGRAMVERSION:10>1.0.10021\r\n<CREATED_TIMESTAMP:15>%s\r\n<EOH>\r\n",
      false, false, 10, 8, ""},
