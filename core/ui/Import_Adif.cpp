@@ -84,6 +84,9 @@ void Import_Adif(std::vector<std::string>& liste_loc) {
     }
     if (!erreur.isEmpty()) {
         Afficher_Message(erreur);
+        // Nothing of the previous import is lost: its table is untouched, and
+        // the totals go on counting it.
+        liste_loc = Lignes_Localisees();
         return;
     }
 
