@@ -98,15 +98,6 @@ private slots:
         QCOMPARE(g.Compter(-5, 20), 1);
     }
 
-    void compte_lit_la_couleur_exacte() {
-        // A text-box cell counts only with exactly &H80FF80; white is not marked.
-        Grille_Cellules g(Sorte_Cellule::Dep, 0, 99);
-        g.Marquer(18);
-        g.Reinitialiser(18, 18);
-        QCOMPARE(g.Cellule(18).BackColor, 0xFFFFFFu);
-        QCOMPARE(g.Est_Marquee(18), false);
-    }
-
     void libelles() {
         Grille_Cellules g(Sorte_Cellule::Text1, 1, 324, "toutes");
         QCOMPARE(g.Bande(), std::string("toutes"));
