@@ -21,24 +21,14 @@ std::string Ligne(std::string locator, std::string_view bande) {
     return locator + "  " + std::string(bande) + "   14  227  F1ABC            01/02/2023";
 }
 
-// The cells showing the marked colour; one in neither the marked nor the
-// window's base colour shows as -k.
-QList<int> Vertes(const Fenetre_Carte* carte) {
-    QList<int> vertes;
-    for (int k = 1; k <= carte->Grille().Dernier(); ++k) {
-        const QColor c = carte->Cellule(k)->palette().color(QPalette::Window);
-        if (c == QColor(0x80, 0xFF, 0x80))
-            vertes << k;
-        else if (c != carte->palette().color(QPalette::Base))
-            vertes << -k;
-    }
-    return vertes;
-}
-
-int Quarts_Ouverts() {
-    int n = 0;
-    for (int q = 0; q < 4; ++q) n += Carte_Quart_Si_Existe(q) ? 1 : 0;
-    return n;
+// What a quarter map shows: its green cells, then its count and band labels.
+QString Etat(const Fenetre_Carte* carte) {
+    QStringList vertes;
+    for (int k = 1; k <= carte->Grille().Dernier(); ++k)
+        if (carte->Cellule(k)->palette().color(QPalette::Window) == QColor(0x80, 0xFF, 0x80))
+            vertes << QString::number(k);
+    return vertes.join(QLatin1Char(' ')) + QLatin1Char('|') + carte->Libelle_Compte()->text() +
+           QLatin1Char('|') + carte->Libelle_Bande()->text();
 }
 
 Select_Locator_Monde& Choisir(const QString& quart, const QString& bande) {
@@ -69,98 +59,79 @@ private slots:
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Quarts_Ouverts(), 0);
-        QVERIFY(!Select_Locator_Monde_Si_Existe());
     }
 
-    void etat_design() {
-        Ouvrir_Select_Locator_Monde();
-        Select_Locator_Monde& s = Obtenir_Select_Locator_Monde();
-        QCOMPARE(s.windowTitle(), QStringLiteral("Sélection carte"));
-        QCOMPARE(s.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-                 QStringLiteral("Sélection d'une carte"));
-        QCOMPARE(s.Liste_Zone->count(), 4);
-        QCOMPARE(s.Bande_T->count(), 18);
-        QCOMPARE(s.Liste_Zone->currentText(), QStringLiteral("1/4 N.E.monde"));
-        QCOMPARE(s.Bande_T->currentText(), QStringLiteral("Toutes"));
-        QCOMPARE(Quarts_Ouverts(), 0);
-
-        // The focus starts on Command1; Tab goes to Liste_Zone, then Bande_T.
-        QApplication::setActiveWindow(&s);
-        QVERIFY(QTest::qWaitForWindowActive(&s));
-        auto controle = [] {
-            QWidget* w = QApplication::focusWidget();
-            return w && qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget() : w;
-        };
-        QList<QWidget*> ordre{controle()};
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            ordre << controle();
-        }
-        QCOMPARE(ordre, (QList<QWidget*>{s.Command1, s.Liste_Zone, s.Bande_T, s.Command1}));
-    }
-
-    // Quarter text, band, the one window created and shown (-1: none), its
-    // one marked cell (0: none).
+    // Quarter text, band, the one window created and shown (-1: none), what it shows.
     void afficher_data() {
         QTest::addColumn<QString>("quart");
         QTest::addColumn<QString>("bande");
         QTest::addColumn<int>("fenetre");
-        QTest::addColumn<int>("verte");
-        const struct {
-            const char *quart, *bande;
-            int fenetre, verte;
-        } lignes[] = {{"1/4 N.E.monde", "Toutes", 0, 89},  {"1/4 S.E.monde", "Toutes", 2, 89},
-                      {"1/4 N.O.monde", "7.0 Mhz", 1, 66}, {"1/4 N.O.monde", "14 Mhz", 1, 0},
-                      {"1/4 S.O.monde", "14 Mhz ", 3, 72}, {"1/4 n.e.monde", "Toutes", -1, 0},
-                      {"1/4 N.O.monde ", "Toutes", -1, 0}};
-        for (const auto& l : lignes)
-            QTest::addRow("'%s' '%s'", l.quart, l.bande)
-                << QString::fromLatin1(l.quart) << QString::fromLatin1(l.bande) << l.fenetre << l.verte;
+        QTest::addColumn<QString>("etat");
+        const auto ligne = [](const char* quart, const char* bande, int fenetre, const char* etat) {
+            QTest::addRow("'%s' '%s'", quart, bande)
+                << QString::fromLatin1(quart) << QString::fromLatin1(bande) << fenetre
+                << QString::fromLatin1(etat);
+        };
+        ligne("1/4 N.E.monde", "Toutes", 0, "89|1|Toutes");
+        ligne("1/4 N.O.monde", "7.0 Mhz", 1, "66|1|7.0 Mhz");
+        ligne("1/4 S.E.monde", "Toutes", 2, "89|1|Toutes");
+        ligne("1/4 S.O.monde", "14 Mhz ", 3, "72|1|14 Mhz ");
+        ligne("1/4 n.e.monde", "Toutes", -1, "");
+        ligne("1/4 N.O.monde ", "Toutes", -1, "");
     }
     void afficher() {
         QFETCH(QString, quart);
         QFETCH(QString, bande);
         QFETCH(int, fenetre);
-        QFETCH(int, verte);
+        QFETCH(QString, etat);
         Select_Locator_Monde& s = Choisir(quart, bande);
         QVERIFY(s.isVisible());
         QCOMPARE(s.Liste_Zone->currentText(), quart);
-        QCOMPARE(Quarts_Ouverts(), fenetre < 0 ? 0 : 1);
+        for (int q = 0; q < 4; ++q) QCOMPARE(Carte_Quart_Si_Existe(q) != nullptr, q == fenetre);
         if (fenetre < 0) return;
         Fenetre_Carte* carte = Carte_Quart_Si_Existe(fenetre);
         QVERIFY(carte && carte->isVisible());
-        QCOMPARE(Vertes(carte), verte ? QList<int>{verte} : QList<int>{});
-        QCOMPARE(carte->Libelle_Compte()->text(), QString::number(verte ? 1 : 0));
-        QCOMPARE(carte->Libelle_Bande()->text(), bande);
+        QCOMPARE(Etat(carte), etat);
     }
 
     // Marked before being shown: loaded, centred, hidden, then shown by the
     // chooser as the same window. Closing the chooser or one quarter closes
-    // nothing else; each comes back in its design state.
+    // nothing else.
     void cycle_de_vie() {
         Marque_Quart_Monde("1/4 N.O.monde", "Toutes");
         QPointer<Fenetre_Carte> no = Carte_Quart_Si_Existe(1);
         QVERIFY(no && !no->isVisible());
-        QCOMPARE(Vertes(no), QList<int>{66});
+        QCOMPARE(Etat(no), QStringLiteral("66|1|Toutes"));
         const QPoint ecart = no->frameGeometry().center() - no->screen()->geometry().center();
         QVERIFY(qAbs(ecart.x()) <= 1 && qAbs(ecart.y()) <= 1);
         Select_Locator_Monde& s = Choisir(QStringLiteral("1/4 N.O.monde"), QStringLiteral("1.8 Mhz"));
         QCOMPARE(Carte_Quart_Si_Existe(1), no.data());
         QVERIFY(no->isVisible());
-        QCOMPARE(Vertes(no), QList<int>{});
+        QCOMPARE(Etat(no), QStringLiteral("|0|1.8 Mhz"));
 
         Choisir(QStringLiteral("1/4 N.E.monde"), QStringLiteral("7.0 Mhz"));
         s.close();
         no->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Quarts_Ouverts(), 1);
-        QCOMPARE(Vertes(Carte_Quart_Si_Existe(0)), QList<int>{89});
+        QVERIFY(!Carte_Quart_Si_Existe(1));
+        QCOMPARE(Etat(Carte_Quart_Si_Existe(0)), QStringLiteral("89|1|7.0 Mhz"));
+
+        // The chooser comes back afresh, in its design state, the focus on Command1.
         Ouvrir_Select_Locator_Monde();
-        QCOMPARE(Obtenir_Select_Locator_Monde().Liste_Zone->currentText(), QStringLiteral("1/4 N.E.monde"));
-        QCOMPARE(Obtenir_Select_Locator_Monde().Bande_T->currentText(), QStringLiteral("Toutes"));
-        Marque_Quart_Monde("1/4 N.O.monde", "7.0 Mhz");
-        QCOMPARE(Carte_Quart_Si_Existe(1)->Libelle_Bande()->text(), QStringLiteral("7.0 Mhz"));
+        Select_Locator_Monde& t = Obtenir_Select_Locator_Monde();
+        QCOMPARE(t.windowTitle(), QStringLiteral("Sélection carte"));
+        QCOMPARE(t.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Sélection d'une carte"));
+        QCOMPARE(t.Liste_Zone->count(), 4);
+        QCOMPARE(t.Liste_Zone->currentText(), QStringLiteral("1/4 N.E.monde"));
+        QCOMPARE(t.Bande_T->currentText(), QStringLiteral("Toutes"));
+        QApplication::setActiveWindow(&t);
+        QVERIFY(QTest::qWaitForWindowActive(&t));
+        QCOMPARE(QApplication::focusWidget(), t.Command1);
+        for (QWidget* w : std::initializer_list<QWidget*>{t.Liste_Zone, t.Bande_T, t.Command1}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), w);
+        }
     }
 };
 
