@@ -4,8 +4,12 @@
 #include "core/ui/Main.h"
 #include "tests/support/Plateforme_Test.h"
 
+#include "core/ui/Import_Adif.h"
+
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QtTest>
 
@@ -186,6 +190,22 @@ private slots:
         c.close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(registre.Si_Existe() == nullptr);
+    }
+
+    void le_filtre_ignore_la_casse() {
+        const QString dossier = plateforme->dossier;
+        for (const char* nom : {"LOG.ADI", "a.adi", "Mixte.Adi", "notes.txt", "log.adif"})
+            Ecrire_Fichier(dossier, QString::fromLatin1(nom), "");
+        const auto dialogue = Dialogue_Ouverture(QString::fromLatin1(Filtre_Adif));
+        dialogue->setDirectory(dossier);
+        auto* vue = dialogue->findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(vue);
+        QStringList montres;
+        QTRY_COMPARE_WITH_TIMEOUT(vue->model()->rowCount(vue->rootIndex()), 3, 5000);
+        for (int i = 0; i < 3; ++i) montres << vue->model()->index(i, 0, vue->rootIndex()).data().toString();
+        montres.sort();
+        QCOMPARE(montres, (QStringList{QStringLiteral("LOG.ADI"), QStringLiteral("Mixte.Adi"),
+                                       QStringLiteral("a.adi")}));
     }
 
     void centrage_data() {

@@ -20,20 +20,24 @@ void Installer_Plateforme(Plateforme* p) {
     installee = p;
 }
 
-QString Plateforme_Qt::Demander_Fichier(const QString& filtre) {
+std::unique_ptr<QFileDialog> Dialogue_Ouverture(const QString& filtre) {
     // The filter comes as "description|pattern", the common dialog's form.
     const auto morceaux = filtre.split(QLatin1Char('|'));
     const QString description = morceaux.value(0);
     const QString motif = morceaux.value(1, QStringLiteral("*"));
-    QFileDialog dialogue(QApplication::activeWindow());
-    dialogue.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialogue.setFileMode(QFileDialog::ExistingFile);
-    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
-    // The extension matches in any case, LOG.ADI as well as log.adi.
-    dialogue.setFilter(dialogue.filter() & ~QDir::CaseSensitive);
-    dialogue.setNameFilter(description + QStringLiteral(" (") + motif + QLatin1Char(')'));
-    if (dialogue.exec() != QDialog::Accepted) return {};
-    const auto choisis = dialogue.selectedFiles();
+    auto dialogue = std::make_unique<QFileDialog>(QApplication::activeWindow());
+    dialogue->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialogue->setFileMode(QFileDialog::ExistingFile);
+    dialogue->setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue->setFilter(dialogue->filter() & ~QDir::CaseSensitive);
+    dialogue->setNameFilter(description + QStringLiteral(" (") + motif + QLatin1Char(')'));
+    return dialogue;
+}
+
+QString Plateforme_Qt::Demander_Fichier(const QString& filtre) {
+    const auto dialogue = Dialogue_Ouverture(filtre);
+    if (dialogue->exec() != QDialog::Accepted) return {};
+    const auto choisis = dialogue->selectedFiles();
     return choisis.isEmpty() ? QString() : choisis.first();
 }
 

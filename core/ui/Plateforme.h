@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QFileDialog;
 
 namespace Sous_Programmes {
 
@@ -26,6 +29,10 @@ public:
 // The services in use: the real ones unless a test installed its own.
 Plateforme& Plateforme_Courante();
 void Installer_Plateforme(Plateforme* p); // nullptr restores the real one
+
+// The file-open dialog the real services show: filter "description|pattern",
+// the pattern matched in any case (LOG.ADI as well as log.adi).
+std::unique_ptr<QFileDialog> Dialogue_Ouverture(const QString& filtre);
 
 // The real services, on Qt.
 class Plateforme_Qt : public Plateforme {
