@@ -6,6 +6,7 @@
 // program's peak memory with the log loaded.
 #include "core/Tab_Qso.h"
 #include "core/ui/Main.h"
+#include "tests/support/Fenetres_Test.h"
 #include "tests/support/Plateforme_Test.h"
 
 #include <QApplication>
@@ -21,12 +22,6 @@
 using namespace Sous_Programmes;
 
 namespace {
-
-QWidget* Ouverte(const char* nom) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(nom) && w->isVisible()) return w;
-    return nullptr;
-}
 
 // Time from the click to the window repainted with its new marks.
 double Cliquer_Et_Peindre(QWidget* fenetre, QPushButton* bouton) {
@@ -74,9 +69,9 @@ int main(int argc, char** argv) {
     const double import_ms = Cliquer_Et_Peindre(&m, m.Importer);
 
     QTest::mouseClick(m.Carte_du_Monde, Qt::LeftButton);
-    QWidget* monde = Ouverte("Carte_Monde");
+    QWidget* monde = Fenetre_Visible(QStringLiteral("Carte_Monde"));
     QTest::mouseClick(m.Carte_Europe_MC, Qt::LeftButton);
-    QWidget* europe = Ouverte("Carte_Europe");
+    QWidget* europe = Fenetre_Visible(QStringLiteral("Carte_Europe"));
     QCoreApplication::processEvents();
     if (!monde || !europe) return 1;
     const double monde_ms = Pire_Afficher(monde);

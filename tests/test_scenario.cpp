@@ -5,6 +5,7 @@
 #include "core/Tab_Qso.h"
 #include "core/ui/Main.h"
 #include "maps/common/Cartes.h"
+#include "tests/support/Fenetres_Test.h"
 #include "tests/support/Plateforme_Test.h"
 
 #include <QComboBox>
@@ -21,27 +22,9 @@ using namespace Sous_Programmes;
 
 namespace {
 
-QWidget* Fenetre_Ouverte(const QString& nom) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == nom && w->isVisible()) return w;
-    return nullptr;
-}
-
 QString Texte(QWidget* fenetre, const char* nom) {
     auto* l = fenetre->findChild<QLabel*>(QString::fromLatin1(nom));
     return l ? l->text() : QStringLiteral("<absent>");
-}
-
-void Choisir(QWidget* fenetre, const char* liste, const QString& texte) {
-    auto* c = fenetre->findChild<QComboBox*>(QString::fromLatin1(liste));
-    QVERIFY(c);
-    c->setEditText(texte);
-}
-
-void Afficher(QWidget* fenetre) {
-    auto* b = fenetre->findChild<QPushButton*>(QStringLiteral("Command1"));
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 QString Nombre(const QJsonValue& cellules) {
@@ -97,25 +80,22 @@ private slots:
     void cartes_du_monde_et_quarts() {
         Main& m = Main_Instance();
         QTest::mouseClick(m.Carte_du_Monde, Qt::LeftButton);
-        QWidget* monde = Fenetre_Ouverte(QStringLiteral("Carte_Monde"));
+        QWidget* monde = Fenetre_Visible(QStringLiteral("Carte_Monde"));
         QVERIFY(monde);
         for (const QString& bande : {QStringLiteral("Toutes"), QStringLiteral("14 Mhz ")}) {
-            Choisir(monde, "Bande_T", bande);
-            Afficher(monde);
+            QVERIFY(Choisir_Et_Afficher(monde, {{"Bande_T", bande}}));
             QCOMPARE(Texte(monde, "NbGc"), Nombre(attendu[QStringLiteral("monde")][bande]));
             QCOMPARE(Texte(monde, "Bande"), bande);
         }
         QTest::mouseClick(m.Carte_Grand, Qt::LeftButton);
-        QWidget* choix = Fenetre_Ouverte(QStringLiteral("Select_Locator_Monde"));
+        QWidget* choix = Fenetre_Visible(QStringLiteral("Select_Locator_Monde"));
         QVERIFY(choix);
         const char* fenetres[] = {"Carte_NE", "Carte_NO", "Carte_SE", "Carte_SO"};
         for (int q = 0; q < 4; ++q) {
             const QString quart = QString::fromLatin1(Quarts_Monde[std::size_t(q)].data());
             for (const QString& bande : {QStringLiteral("Toutes"), QStringLiteral("7.0 Mhz")}) {
-                Choisir(choix, "Liste_Zone", quart);
-                Choisir(choix, "Bande_T", bande);
-                Afficher(choix);
-                QWidget* carte = Fenetre_Ouverte(QString::fromLatin1(fenetres[q]));
+                QVERIFY(Choisir_Et_Afficher(choix, {{"Liste_Zone", quart}, {"Bande_T", bande}}));
+                QWidget* carte = Fenetre_Visible(QString::fromLatin1(fenetres[q]));
                 QVERIFY(carte);
                 QCOMPARE(Texte(carte, "NbGc"), Nombre(attendu[QStringLiteral("quarts")][quart][bande]));
             }
@@ -125,12 +105,11 @@ private slots:
     void cartes_europe_et_champs() {
         Main& m = Main_Instance();
         QTest::mouseClick(m.Carte_Europe_MC, Qt::LeftButton);
-        QWidget* europe = Fenetre_Ouverte(QStringLiteral("Carte_Europe"));
+        QWidget* europe = Fenetre_Visible(QStringLiteral("Carte_Europe"));
         QVERIFY(europe);
         for (const QString& bande : {QStringLiteral("Toutes"), QStringLiteral("14 Mhz ")}) {
             plateforme->messages.clear();
-            Choisir(europe, "Bande_T", bande);
-            Afficher(europe);
+            QVERIFY(Choisir_Et_Afficher(europe, {{"Bande_T", bande}}));
             const QJsonObject e = attendu[QStringLiteral("europe")][bande].toObject();
             QCOMPARE(Texte(europe, "NbGc"), Nombre(e[QStringLiteral("cells")]));
             const int lignes = e[QStringLiteral("report")].toArray().size();
@@ -140,15 +119,13 @@ private slots:
             QCOMPARE(plateforme->messages.size(), lignes > 0 ? 1 : 0);
         }
         QTest::mouseClick(m.Carte_Moyen, Qt::LeftButton);
-        QWidget* choix = Fenetre_Ouverte(QStringLiteral("Select_Locator"));
+        QWidget* choix = Fenetre_Visible(QStringLiteral("Select_Locator"));
         QVERIFY(choix);
         for (auto champ : Champs_Europe) {
             const QString c = QString::fromLatin1(champ.data(), 2);
             for (const QString& bande : {QStringLiteral("Toutes"), QStringLiteral("21 Mhz ")}) {
-                Choisir(choix, "Liste_Locator", c);
-                Choisir(choix, "Bande_T", bande);
-                Afficher(choix);
-                QWidget* carte = Fenetre_Ouverte(QStringLiteral("Carte_") + c);
+                QVERIFY(Choisir_Et_Afficher(choix, {{"Liste_Locator", c}, {"Bande_T", bande}}));
+                QWidget* carte = Fenetre_Visible(QStringLiteral("Carte_") + c);
                 QVERIFY(carte);
                 QCOMPARE(Texte(carte, "NbMc"), Nombre(attendu[QStringLiteral("champs")][c][bande]));
             }
@@ -156,7 +133,7 @@ private slots:
     }
 
     void fermer_main_puis_la_derniere_fenetre() {
-        QWidget* monde = Fenetre_Ouverte(QStringLiteral("Carte_Monde"));
+        QWidget* monde = Fenetre_Visible(QStringLiteral("Carte_Monde"));
         QVERIFY(monde);
         // Leave only Main and the world map.
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -165,8 +142,8 @@ private slots:
         QVERIFY(Main_Instance().close());
         QVERIFY(monde->isVisible());
         QCOMPARE(derniere.count(), 0);
-        Choisir(monde, "Bande_T", QStringLiteral("Toutes"));
-        Afficher(monde); // the table outlives Main
+        QVERIFY(
+            Choisir_Et_Afficher(monde, {{"Bande_T", QStringLiteral("Toutes")}})); // the table outlives Main
         QCOMPARE(Texte(monde, "NbGc"), Nombre(attendu[QStringLiteral("monde")][QStringLiteral("Toutes")]));
         // Closing the last window ends the application's event loop.
         QTimer::singleShot(0, monde, [monde] { monde->close(); });

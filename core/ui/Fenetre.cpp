@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <cmath>
 
@@ -26,6 +27,11 @@ Fenetre::Fenetre(const QString& nom, int largeur_client, int hauteur_client, boo
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
     }
+}
+
+void Fenetre::Cadre_Dialogue() {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 }
 
 void Fenetre::Form_Load() {
@@ -128,6 +134,17 @@ QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Re
     liste->setPalette(p);
     Placer(*liste, r);
     return liste;
+}
+
+QPushButton* Nouveau_Bouton(QWidget* parent, const QString& nom, const QString& texte, const Rect_Twips& r) {
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    Placer(*b, r);
+    return b;
+}
+
+void Remplir_Liste(QComboBox& liste, const std::vector<std::string>& items) {
+    for (const auto& item : items) liste.addItem(QString::fromStdString(item));
 }
 
 QWidget* Nouveau_Cadre(QWidget* parent, const QString& nom, const Rect_Twips& r) {

@@ -9,9 +9,12 @@
 #include <QFont>
 #include <QPointer>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace Sous_Programmes {
 
@@ -20,6 +23,9 @@ class Fenetre : public QWidget {
 public:
     // A top-level window of the given client size in twips. Only Main is resizable.
     Fenetre(const QString& nom, int largeur_client, int hauteur_client, bool redimensionnable = false);
+
+    // A fixed dialog frame: no minimise or maximise button, no taskbar entry.
+    void Cadre_Dialogue();
 
     // The load step; the default is the centring alone.
     virtual void Form_Load();
@@ -76,6 +82,10 @@ void Ecrire_Libelle(QLabel& libelle, const QString& texte);
 // An editable drop-down list on light yellow (&HC0FFFF). Its text is read as
 // the user left it: typed text is neither completed nor added as an item.
 QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Rect_Twips& r);
+// A command button at its place.
+QPushButton* Nouveau_Bouton(QWidget* parent, const QString& nom, const QString& texte, const Rect_Twips& r);
+// Adds the items, in order, to a list.
+void Remplir_Liste(QComboBox& liste, const std::vector<std::string>& items);
 // A frame without caption (a plain border) at its place.
 QWidget* Nouveau_Cadre(QWidget* parent, const QString& nom, const Rect_Twips& r);
 

@@ -23,10 +23,8 @@ const Police Defaut{"MS Sans Serif", 8.25, false};
 const Police Gras_825{"MS Sans Serif", 8.25, true};
 
 QPushButton* Bouton(QWidget* parent, const char* nom, const char* texte, Rect_Twips r, bool actif) {
-    auto* b = new QPushButton(QString::fromUtf8(texte), parent);
-    b->setObjectName(QString::fromLatin1(nom));
+    auto* b = Nouveau_Bouton(parent, QString::fromLatin1(nom), QString::fromUtf8(texte), r);
     b->setEnabled(actif);
-    Placer(*b, r);
     return b;
 }
 
@@ -100,7 +98,7 @@ void Main::Form_Load() {
     {
         // Filling the list must not count as a choice: the choice is the next step.
         const QSignalBlocker bloque(Bande_T);
-        for (const auto& item : Items_Bande_Main()) Bande_T->addItem(QString::fromStdString(item));
+        Remplir_Liste(*Bande_T, Items_Bande_Main());
     }
     Bande_T->setCurrentIndex(0);
     Bande_T_Click(); // setting the list index is a choice: the totals run on the empty list

@@ -49,9 +49,7 @@ Fenetre_Carte::Fenetre_Carte(const Description_Carte& d)
       grille_(Grille_Design(d)) {
     setFont(Police_Qt(Police{}));
     setWindowTitle(QString::fromStdString(d.Titre));
-    if (d.Cadre == Cadre_Fenetre::Dialogue)
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowCloseButtonHint);
+    if (d.Cadre == Cadre_Fenetre::Dialogue) Cadre_Dialogue();
 
     QWidget* bandeau = Nouveau_Cadre(this, QString::fromStdString(d.Nom_Bandeau), d.Bandeau);
     for (const auto& l : d.Libelles) {
@@ -63,9 +61,7 @@ Fenetre_Carte::Fenetre_Carte(const Description_Carte& d)
 
     if (d.Avec_Afficher) {
         bande_t_ = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), d.Bande_T);
-        command1_ = new QPushButton(QStringLiteral("Afficher"), this);
-        command1_->setObjectName(QStringLiteral("Command1"));
-        Placer(*command1_, d.Command1);
+        command1_ = Nouveau_Bouton(this, QStringLiteral("Command1"), QStringLiteral("Afficher"), d.Command1);
         setTabOrder(bande_t_, command1_);
         connect(command1_, &QPushButton::clicked, this, [this] {
             if (Command1_Click) Command1_Click(*this);
@@ -104,7 +100,7 @@ void Fenetre_Carte::Form_Load() {
     if (description_.Centrer) Centrer_Fenetre(*this);
     if (bande_t_) {
         const QSignalBlocker bloque(bande_t_);
-        for (const auto& item : Items_Bande_Cartes()) bande_t_->addItem(QString::fromStdString(item));
+        Remplir_Liste(*bande_t_, Items_Bande_Cartes());
         bande_t_->setCurrentIndex(0);
     }
 }

@@ -31,9 +31,8 @@ Select_Locator_Monde::Select_Locator_Monde() : Fenetre(QStringLiteral("Select_Lo
     // Over Frame2, drawn above it. Created in the tab order (Command1,
     // Liste_Zone, Bande_T): setTabOrder does not move an editable combo's
     // own editor, so the order of creation is what holds.
-    Command1 = new QPushButton(QStringLiteral("Afficher"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Placer(*Command1, {1200, 1680, 1335, 255});
+    Command1 =
+        Nouveau_Bouton(this, QStringLiteral("Command1"), QStringLiteral("Afficher"), {1200, 1680, 1335, 255});
     Liste_Zone = Nouvelle_Liste_Editable(this, QStringLiteral("Liste_Zone"), {360, 1200, 1695, 315});
     Bande_T = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), {2280, 1200, 1095, 315});
 
@@ -44,7 +43,7 @@ void Select_Locator_Monde::Form_Load() {
     Centrer_Fenetre(*this);
     for (auto quart : Quarts_Monde)
         Liste_Zone->addItem(QString::fromUtf8(quart.data(), qsizetype(quart.size())));
-    for (const auto& item : Items_Bande_Cartes()) Bande_T->addItem(QString::fromStdString(item));
+    Remplir_Liste(*Bande_T, Items_Bande_Cartes());
     Liste_Zone->setCurrentIndex(0);
     Bande_T->setCurrentIndex(0);
 }

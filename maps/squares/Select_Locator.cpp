@@ -22,8 +22,7 @@ std::array<Instance_Unique<Fenetre_Carte>, 9> instances_champs;
 Select_Locator::Select_Locator() : Fenetre(QStringLiteral("Select_Locator"), 3015, 2295) {
     setFont(Police_Qt(Police{}));
     setWindowTitle(QStringLiteral("Sélection moyen carré"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    Cadre_Dialogue();
 
     QWidget* frame1 = Nouveau_Cadre(this, QStringLiteral("Frame1"), {120, 0, 2775, 735});
     Nouveau_Libelle(frame1, QStringLiteral("Label2"), {120, 240, 2535, 255},
@@ -35,9 +34,8 @@ Select_Locator::Select_Locator() : Fenetre(QStringLiteral("Select_Locator"), 301
                     Police{}, Alignement::Centre);
 
     // Created after the frames, so drawn above them; created in the focus order.
-    Command1 = new QPushButton(QStringLiteral("Afficher"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Placer(*Command1, {840, 1680, 1335, 255});
+    Command1 =
+        Nouveau_Bouton(this, QStringLiteral("Command1"), QStringLiteral("Afficher"), {840, 1680, 1335, 255});
     Liste_Locator = Nouvelle_Liste_Editable(this, QStringLiteral("Liste_Locator"), {360, 1200, 735, 315});
     Bande_T = Nouvelle_Liste_Editable(this, QStringLiteral("Bande_T"), {1440, 1200, 1215, 315});
     setTabOrder(Command1, Liste_Locator);
@@ -49,7 +47,7 @@ Select_Locator::Select_Locator() : Fenetre(QStringLiteral("Select_Locator"), 301
 void Select_Locator::Form_Load() {
     Centrer_Fenetre(*this);
     for (auto champ : Champs_Europe) Liste_Locator->addItem(QString::fromLatin1(champ));
-    for (const auto& item : Items_Bande_Cartes()) Bande_T->addItem(QString::fromStdString(item));
+    Remplir_Liste(*Bande_T, Items_Bande_Cartes());
     Liste_Locator->setCurrentIndex(0);
     Bande_T->setCurrentIndex(0);
 }

@@ -4,6 +4,7 @@
 // so the run needs no hand; everything else is the program's own windows.
 #include "core/ui/Main.h"
 #include "maps/common/Cartes.h"
+#include "tests/support/Fenetres_Test.h"
 #include "tests/support/Plateforme_Test.h"
 
 #include <QApplication>
@@ -19,12 +20,6 @@ namespace {
 
 QString sortie;
 
-QWidget* Ouverte(const QString& nom) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == nom && w->isVisible()) return w;
-    return nullptr;
-}
-
 void Capturer(QWidget* w, const QString& fichier) {
     if (!w) {
         std::fprintf(stderr, "missing window for %s\n", qPrintable(fichier));
@@ -33,12 +28,6 @@ void Capturer(QWidget* w, const QString& fichier) {
     w->raise();
     QTest::qWait(150); // let the window system paint it
     w->grab().save(sortie + QLatin1Char('/') + fichier);
-}
-
-void Dessiner(QWidget* fenetre, const QList<QPair<const char*, QString>>& choix) {
-    for (const auto& [liste, texte] : choix)
-        fenetre->findChild<QComboBox*>(QString::fromLatin1(liste))->setEditText(texte);
-    QTest::mouseClick(fenetre->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
 }
 
 } // namespace
@@ -60,38 +49,39 @@ int main(int argc, char** argv) {
     Capturer(&m, QStringLiteral("main.png"));
 
     QTest::mouseClick(m.Carte_du_Monde, Qt::LeftButton);
-    QWidget* monde = Ouverte(QStringLiteral("Carte_Monde"));
-    Dessiner(monde, {{"Bande_T", QStringLiteral("Toutes")}});
+    QWidget* monde = Fenetre_Visible(QStringLiteral("Carte_Monde"));
+    Choisir_Et_Afficher(monde, {{"Bande_T", QStringLiteral("Toutes")}});
     Capturer(monde, QStringLiteral("carte_monde.png"));
     monde->close();
 
     QTest::mouseClick(m.Carte_Grand, Qt::LeftButton);
-    QWidget* choix_monde = Ouverte(QStringLiteral("Select_Locator_Monde"));
+    QWidget* choix_monde = Fenetre_Visible(QStringLiteral("Select_Locator_Monde"));
     Capturer(choix_monde, QStringLiteral("select_locator_monde.png"));
     const char* quarts[] = {"carte_ne.png", "carte_no.png", "carte_se.png", "carte_so.png"};
     const char* noms[] = {"Carte_NE", "Carte_NO", "Carte_SE", "Carte_SO"};
     for (int q = 0; q < 4; ++q) {
-        Dessiner(choix_monde, {{"Liste_Zone", QString::fromLatin1(Quarts_Monde[std::size_t(q)].data())},
-                               {"Bande_T", QStringLiteral("Toutes")}});
-        QWidget* carte = Ouverte(QString::fromLatin1(noms[q]));
+        Choisir_Et_Afficher(choix_monde,
+                            {{"Liste_Zone", QString::fromLatin1(Quarts_Monde[std::size_t(q)].data())},
+                             {"Bande_T", QStringLiteral("Toutes")}});
+        QWidget* carte = Fenetre_Visible(QString::fromLatin1(noms[q]));
         Capturer(carte, QString::fromLatin1(quarts[q]));
         carte->close();
     }
     choix_monde->close();
 
     QTest::mouseClick(m.Carte_Europe_MC, Qt::LeftButton);
-    QWidget* europe = Ouverte(QStringLiteral("Carte_Europe"));
-    Dessiner(europe, {{"Bande_T", QStringLiteral("14 Mhz ")}});
+    QWidget* europe = Fenetre_Visible(QStringLiteral("Carte_Europe"));
+    Choisir_Et_Afficher(europe, {{"Bande_T", QStringLiteral("14 Mhz ")}});
     Capturer(europe, QStringLiteral("carte_europe.png"));
     europe->close();
 
     QTest::mouseClick(m.Carte_Moyen, Qt::LeftButton);
-    QWidget* choix = Ouverte(QStringLiteral("Select_Locator"));
+    QWidget* choix = Fenetre_Visible(QStringLiteral("Select_Locator"));
     Capturer(choix, QStringLiteral("select_locator.png"));
     for (auto champ : Champs_Europe) {
         const QString c = QString::fromLatin1(champ.data(), 2);
-        Dessiner(choix, {{"Liste_Locator", c}, {"Bande_T", QStringLiteral("Toutes")}});
-        QWidget* carte = Ouverte(QStringLiteral("Carte_") + c);
+        Choisir_Et_Afficher(choix, {{"Liste_Locator", c}, {"Bande_T", QStringLiteral("Toutes")}});
+        QWidget* carte = Fenetre_Visible(QStringLiteral("Carte_") + c);
         Capturer(carte, QStringLiteral("carte_") + c.toLower() + QStringLiteral(".png"));
         carte->close();
     }
