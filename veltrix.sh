@@ -8,8 +8,8 @@ usage() { echo "usage: $0 run|test" >&2; exit 2; }
 [ $# -ge 1 ] || usage
 action=$1
 
-paquets=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2)
-[ "$action" = test ] && paquets+=(xvfb xauth)
+paquets=(build-essential cmake ninja-build pkgconf qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
+[ "$action" = test ] && paquets+=(xvfb xauth openbox)
 
 manquants=()
 for p in "${paquets[@]}"; do

@@ -225,17 +225,6 @@ private slots:
         QCOMPARE(Position_Centree(ecran, fenetre), position);
     }
 
-    void fenetre_centree_a_son_chargement() {
-        Instance_Unique<Fenetre_Essai> registre;
-        Fenetre_Essai& f = registre.Obtenir([] { return new Fenetre_Essai; });
-        const QRect ecran = f.screen()->geometry();
-        const int gauche = Position_Centree(ecran.width() * 15.0, f.frameGeometry().width() * 15.0) / 15;
-        const int haut = Position_Centree(ecran.height() * 15.0, f.frameGeometry().height() * 15.0) / 15;
-        QCOMPARE(f.frameGeometry().topLeft(), ecran.topLeft() + QPoint(gauche, haut));
-        QCOMPARE(f.size(), QSize(200, 100)); // the size is the design's
-        f.close();
-    }
-
 private:
     std::unique_ptr<Plateforme_Test> plateforme;
 };

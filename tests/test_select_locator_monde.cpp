@@ -102,8 +102,6 @@ private slots:
         QPointer<Fenetre_Carte> no = Carte_Quart_Si_Existe(1);
         QVERIFY(no && !no->isVisible());
         QCOMPARE(Etat(no), QStringLiteral("66|1|Toutes"));
-        const QPoint ecart = no->frameGeometry().center() - no->screen()->geometry().center();
-        QVERIFY(qAbs(ecart.x()) <= 1 && qAbs(ecart.y()) <= 1);
         Select_Locator_Monde& s = Choisir(QStringLiteral("1/4 N.O.monde"), QStringLiteral("1.8 Mhz"));
         QCOMPARE(Carte_Quart_Si_Existe(1), no.data());
         QVERIFY(no->isVisible());

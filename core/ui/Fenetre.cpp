@@ -1,5 +1,7 @@
 #include "core/ui/Fenetre.h"
 
+#include "core/ui/Marges_Cadre.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -43,24 +45,59 @@ void Fenetre::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void Fenetre::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    Recentrer_Si_Cadre_Inconnu(*this);
+}
+
 void Decharger_Fenetre(Fenetre& fenetre) {
     // WA_DeleteOnClose destroys the widget; until then the registry already
     // treats it as absent.
     fenetre.Marquer_Dechargee();
 }
 
+namespace {
+// Set on a window centred before its frame could be known: it is centred
+// again once shown, when the frame is there to measure.
+const char* const A_Recentrer = "Veltrix_A_Recentrer";
+
+QMargins Marges_Reelles(const QWidget& fenetre) {
+    const QRect dehors = fenetre.frameGeometry();
+    const QRect dedans = fenetre.geometry();
+    return {dedans.left() - dehors.left(), dedans.top() - dehors.top(), dehors.right() - dedans.right(),
+            dehors.bottom() - dedans.bottom()};
+}
+} // namespace
+
 void Centrer_Fenetre(QWidget& fenetre) {
     const QScreen* ecran = fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
     if (!ecran) return;
     const QRect zone = ecran->geometry();
-    // Outer size: the frame is known once the window has been shown; before
-    // that, the client size is all there is.
-    const QRect exterieur = fenetre.frameGeometry();
+    // The outer size, border and title bar included: measured on a shown
+    // window, asked of the window manager for one not shown yet.
+    std::optional<QMargins> marges;
+    if (fenetre.isVisible())
+        marges = Marges_Reelles(fenetre);
+    else
+        marges = Marges_Cadre_Prevues(fenetre);
+    fenetre.setProperty(A_Recentrer, !marges.has_value());
+    const QSize exterieur = fenetre.size().grownBy(marges.value_or(QMargins()));
     const int gauche =
         Position_Centree(double(zone.width()) * Twips_Par_Pixel, double(exterieur.width()) * Twips_Par_Pixel);
     const int haut = Position_Centree(double(zone.height()) * Twips_Par_Pixel,
                                       double(exterieur.height()) * Twips_Par_Pixel);
-    fenetre.move(zone.left() + gauche / Twips_Par_Pixel, zone.top() + haut / Twips_Par_Pixel);
+    const QPoint coin = zone.topLeft() + QPoint(gauche / Twips_Par_Pixel, haut / Twips_Par_Pixel);
+    if (marges && fenetre.testAttribute(Qt::WA_WState_Created))
+        // Placed by its client area, which the frame will surround.
+        fenetre.setGeometry(QRect(coin + QPoint(marges->left(), marges->top()), fenetre.size()));
+    else
+        fenetre.move(coin); // not created yet: the window manager puts the frame's corner there
+}
+
+void Recentrer_Si_Cadre_Inconnu(QWidget& fenetre) {
+    if (!fenetre.property(A_Recentrer).toBool() || !fenetre.isVisible()) return;
+    if (Marges_Reelles(fenetre).isNull()) return; // no frame yet, or none at all
+    Centrer_Fenetre(fenetre);
 }
 
 void Montrer(QWidget& fenetre) {

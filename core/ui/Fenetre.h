@@ -36,13 +36,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override; // Form_Unload
+    void moveEvent(QMoveEvent* e) override;   // the frame is known at last: centre on it
 
 private:
     bool dechargee_ = false;
 };
 
-// Moves the window to the middle of the screen, its size unchanged.
+// Moves the window to the middle of the screen, its size unchanged: its outer
+// frame, border and title bar included, is centred.
 void Centrer_Fenetre(QWidget& fenetre);
+// Where the window manager could not tell the frame before the window was
+// shown, centres the shown window again once its frame can be measured.
+void Recentrer_Si_Cadre_Inconnu(QWidget& fenetre);
 // The whole close step of a window: unloads its own single instance, and nothing else.
 void Decharger_Fenetre(Fenetre& fenetre);
 

@@ -1,0 +1,110 @@
+#include "core/ui/Marges_Cadre.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#if defined(VELTRIX_AVEC_XCB) && QT_CONFIG(xcb)
+#define VELTRIX_DEMANDE_X11 1
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+#include <xcb/xcb.h>
+#endif
+
+namespace Sous_Programmes {
+
+#if VELTRIX_DEMANDE_X11
+
+namespace {
+
+template <class T> using Reponse = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_atom_t Atome(xcb_connection_t* c, const char* nom) {
+    Reponse<xcb_intern_atom_reply_t> r(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(nom)), nom), nullptr),
+        &std::free);
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Up to `nombre` 32-bit values of a property, or none.
+std::vector<std::uint32_t> Propriete(xcb_connection_t* c, xcb_window_t w, xcb_atom_t nom, xcb_atom_t type,
+                                     std::uint32_t nombre) {
+    Reponse<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, nom, type, 0, nombre), nullptr), &std::free);
+    if (!r || r->type != type || r->format != 32) return {};
+    const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(r.get()));
+    return {v, v + xcb_get_property_value_length(r.get()) / 4};
+}
+
+// A window manager runs (its check window names itself) and says it answers
+// frame-extent requests. A stale root property of one that has quit is not enough.
+bool Gestionnaire_Repond(xcb_connection_t* c, xcb_window_t racine, xcb_atom_t demande) {
+    const xcb_atom_t verif = Atome(c, "_NET_SUPPORTING_WM_CHECK");
+    const auto fenetre_wm = Propriete(c, racine, verif, XCB_ATOM_WINDOW, 1);
+    if (fenetre_wm.size() != 1 || Propriete(c, fenetre_wm[0], verif, XCB_ATOM_WINDOW, 1) != fenetre_wm)
+        return false;
+    const auto supportes = Propriete(c, racine, Atome(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
+    return std::find(supportes.begin(), supportes.end(), demande) != supportes.end();
+}
+
+std::optional<QMargins> Marges_X11(QWidget& fenetre) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return std::nullopt;
+    const xcb_screen_t* ecran = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_atom_t demande = Atome(c, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!ecran || demande == XCB_ATOM_NONE || !Gestionnaire_Repond(c, ecran->root, demande))
+        return std::nullopt;
+    const xcb_atom_t extents = Atome(c, "_NET_FRAME_EXTENTS");
+    // Creating the native window sets the hints the window manager decides by
+    // (type, size limits, decorations).
+    const auto fenetre_x = static_cast<xcb_window_t>(fenetre.winId());
+
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = fenetre_x;
+    message.type = demande;
+    xcb_send_event(c, 0, ecran->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+    // The window manager answers by setting the property on the window; it
+    // does so at once, but in its own process: look for it a few times.
+    using namespace std::chrono_literals;
+    const auto limite = std::chrono::steady_clock::now() + 300ms;
+    do {
+        const auto v = Propriete(c, fenetre_x, extents, XCB_ATOM_CARDINAL, 4);
+        if (v.size() == 4) // left, right, top, bottom
+            return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+        std::this_thread::sleep_for(2ms);
+    } while (std::chrono::steady_clock::now() < limite);
+    return std::nullopt;
+}
+
+} // namespace
+
+#endif
+
+std::optional<QMargins> Marges_Cadre_Prevues(QWidget& fenetre) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+#if VELTRIX_DEMANDE_X11
+        return Marges_X11(fenetre);
+#else
+        return std::nullopt;
+#endif
+    }
+    // Elsewhere the platform may know the frame of a window once created.
+    fenetre.winId();
+    const QWindow* w = fenetre.windowHandle();
+    if (!w || w->frameMargins().isNull()) return std::nullopt;
+    return w->frameMargins();
+}
+
+} // namespace Sous_Programmes
