@@ -6,6 +6,7 @@
 #include "maps/fields/Fenetres_Champs.h"
 #include "tests/support/Plateforme_Test.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,30 +55,57 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // A band typed into the list after a first drawing for "Toutes": only the
-    // new band's fields stay marked; the typed text never joins the list.
+    // A band typed into the list after a first drawing for "Toutes": leaving
+    // the list draws nothing; "Afficher" (a click, or Return or Enter on the
+    // focused button) then leaves only the new band's fields marked; the
+    // typed text never joins the list.
     void afficher_data() {
         QTest::addColumn<QString>("bande");
+        QTest::addColumn<int>("sortie"); // the key that leaves the list
+        QTest::addColumn<int>("appui");  // the key that presses "Afficher"; 0: a click
         QTest::addColumn<QString>("etat");
-        const std::pair<const char*, const char*> lignes[] = {{"Toutes", "IO JN QA|3|Toutes"},
-                                                              {"14 Mhz ", "QA|1|14 Mhz "},
-                                                              {"7.0 Mhz", "JN|1|7.0 Mhz"},
-                                                              {"toutes", "|0|toutes"},
-                                                              {"14 Mhz", "|0|14 Mhz"}};
-        for (auto [bande, etat] : lignes)
-            QTest::newRow(bande) << QString::fromLatin1(bande) << QString::fromLatin1(etat);
+        const auto nom = [](int touche) {
+            return touche == Qt::Key_Return  ? "Return"
+                   : touche == Qt::Key_Enter ? "Enter"
+                   : touche == Qt::Key_Tab   ? "Tab"
+                                             : "click";
+        };
+        const auto ligne = [&](const char* bande, Qt::Key sortie, int appui, const char* etat) {
+            QTest::addRow("'%s' %s, %s", bande, nom(sortie), nom(appui))
+                << QString::fromLatin1(bande) << int(sortie) << appui << QString::fromLatin1(etat);
+        };
+        ligne("Toutes", Qt::Key_Return, 0, "IO JN QA|3|Toutes");
+        ligne("14 Mhz ", Qt::Key_Return, Qt::Key_Return, "QA|1|14 Mhz ");
+        ligne("7.0 Mhz", Qt::Key_Tab, Qt::Key_Enter, "JN|1|7.0 Mhz");
+        ligne("toutes", Qt::Key_Enter, 0, "|0|toutes");
+        ligne("14 Mhz", Qt::Key_Tab, 0, "|0|14 Mhz");
     }
     void afficher() {
         QFETCH(QString, bande);
+        QFETCH(int, sortie);
+        QFETCH(int, appui);
         QFETCH(QString, etat);
         Fenetre_Carte& carte = Ouvrir();
         QTest::mouseClick(carte.Command1(), Qt::LeftButton);
-        QCOMPARE(Etat(carte), QStringLiteral("IO JN QA|3|Toutes"));
+        const QString toutes = QStringLiteral("IO JN QA|3|Toutes");
+        QCOMPARE(Etat(carte), toutes);
         QApplication::setActiveWindow(&carte);
+        QVERIFY(QTest::qWaitForWindowActive(&carte));
         carte.Bande_T()->setFocus();
         carte.Bande_T()->lineEdit()->selectAll();
-        QTest::keyClicks(carte.Bande_T()->lineEdit(), bande);
-        QTest::mouseClick(carte.Command1(), Qt::LeftButton);
+        QTest::keyClicks(carte.Bande_T(), bande);
+        QTest::keyClick(carte.Bande_T(), Qt::Key(sortie),
+                        sortie == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(Etat(carte), toutes);
+        QCOMPARE(carte.Bande_T()->currentText(), bande);
+        if (appui == 0) {
+            QTest::mouseClick(carte.Command1(), Qt::LeftButton);
+        } else {
+            if (sortie != Qt::Key_Tab) carte.Command1()->setFocus(); // Tab has moved there
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(carte.Command1()));
+            QTest::keyClick(carte.Command1(), Qt::Key(appui),
+                            appui == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        }
         QCOMPARE(Etat(carte), etat);
         QCOMPARE(carte.Bande_T()->count(), 18);
     }

@@ -2,10 +2,12 @@
 // shared window steps (centring, single instance, close).
 #include "core/Tab_Qso.h"
 #include "core/ui/Main.h"
+#include "tests/support/Fenetres_Test.h"
 #include "tests/support/Plateforme_Test.h"
 
 #include "core/ui/Import_Adif.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -30,6 +32,20 @@ const std::string Petit_Log = "Journal\n<EOH>\n"
                               "<CALL:4>F1AC<BAND:3>20M<GRIDSQUARE:6>JN18AB<CQZ:2>14<DXCC:3>227<EOR>\n"
                               "<CALL:4>F1AD<BAND:3>40M<GRIDSQUARE:6>JN19AA<CQZ:2>15<DXCC:3>227<EOR>\n"
                               "<CALL:4>F1AE<BAND:3>40M<CQZ:2>16<DXCC:3>230<EOR>\n";
+
+const QStringList Totaux_Toutes = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                   QStringLiteral("2"), QStringLiteral("1")};
+const QStringList Totaux_14 = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
+                               QStringLiteral("1"), QStringLiteral("1")};
+const QStringList Totaux_7 = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                              QStringLiteral("1"), QStringLiteral("1")};
+
+// The window made active, as the user's clicks and keys need it.
+Main& Activee(Main& m) {
+    QApplication::setActiveWindow(&m);
+    if (!QTest::qWaitForWindowActive(&m)) qFatal("main window not active");
+    return m;
+}
 
 // A test window kind, to follow one window through its life cycle.
 class Fenetre_Essai : public Fenetre {
@@ -118,23 +134,94 @@ private slots:
         QCOMPARE(Nb_Qso, 0.0);
     }
 
+    // The arrow keys on the closed list, and a click in the drop-down, choose:
+    // each choice runs the totals.
     void import_puis_choix_de_bande() {
-        Main& m = Main_Instance();
-        plateforme->fichiers.push_back(
-            Ecrire_Fichier(plateforme->dossier, QStringLiteral("log.adi"), Petit_Log));
-        QTest::mouseClick(m.Importer, Qt::LeftButton);
+        Main& m = Activee(Main_Instance());
+        Importer_Petit_Log(m);
         QCOMPARE(Nb_Qso, 5.0);
-        QCOMPARE(Totaux_Affiches(m),
-                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                              QStringLiteral("2"), QStringLiteral("1")}));
-        QCOMPARE(QApplication::focusWidget() == m.Bande_T ||
-                     m.Bande_T->isAncestorOf(QApplication::focusWidget()),
-                 m.isActiveWindow());
-        m.Bande_T->setCurrentIndex(5); // "14 Mhz"
-        emit m.Bande_T->activated(5);
-        QCOMPARE(Totaux_Affiches(m),
-                 (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
-                              QStringLiteral("1"), QStringLiteral("1")}));
+        QCOMPARE(Totaux_Affiches(m), Totaux_Toutes);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m.Bande_T));
+        for (int i = 0; i < 5; ++i) QTest::keyClick(m.Bande_T, Qt::Key_Down);
+        QCOMPARE(m.Bande_T->currentText(), QStringLiteral("14 Mhz"));
+        QCOMPARE(Totaux_Affiches(m), Totaux_14);
+        QTest::keyClick(m.Bande_T, Qt::Key_Up);
+        QCOMPARE(m.Bande_T->currentText(), QStringLiteral("10 Mhz"));
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+
+        m.Bande_T->showPopup();
+        QAbstractItemView* vue = m.Bande_T->view();
+        QTRY_VERIFY(vue->isVisible());
+        const QPoint point = vue->visualRect(m.Bande_T->model()->index(3, 0)).center(); // "7.0 Mhz"
+        QTest::mouseMove(vue->viewport(), point);
+        QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, point);
+        QTRY_VERIFY(!vue->isVisible());
+        QCOMPARE(m.Bande_T->currentText(), QStringLiteral("7.0 Mhz"));
+        QCOMPARE(Totaux_Affiches(m), Totaux_7);
+    }
+
+    // A text typed into the list chooses nothing, whatever item it matches
+    // and however the field is left; it stays as typed, presses no button,
+    // and the next import reads it.
+    void texte_tape_sans_choix_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("sortie"); // the key that leaves the field; 0: a click on Tot_Loc
+        QTest::addColumn<QStringList>("totaux");
+        QTest::newRow("7.0 Mhz, Tab") << QStringLiteral("7.0 Mhz") << int(Qt::Key_Tab) << Totaux_7;
+        QTest::newRow("14 Mhz, Return") << QStringLiteral("14 Mhz") << int(Qt::Key_Return) << Totaux_14;
+        QTest::newRow("Toutes, Enter") << QStringLiteral("Toutes") << int(Qt::Key_Enter) << Totaux_Toutes;
+        QTest::newRow("14 Mhz, click") << QStringLiteral("14 Mhz") << 0 << Totaux_14;
+        QTest::newRow("14 mhz, Return") << QStringLiteral("14 mhz") << int(Qt::Key_Return) << Zeros;
+    }
+    void texte_tape_sans_choix() {
+        QFETCH(QString, texte);
+        QFETCH(int, sortie);
+        QFETCH(QStringList, totaux);
+        Main& m = Activee(Main_Instance());
+        Importer_Petit_Log(m);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m.Bande_T));
+        QTest::keyClick(m.Bande_T, Qt::Key_Down);
+        QTest::keyClick(m.Bande_T, Qt::Key_Down); // "3.5 Mhz": no QSO on it
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+
+        m.Bande_T->lineEdit()->selectAll();
+        QTest::keyClicks(m.Bande_T, texte);
+        if (sortie == 0)
+            QTest::mouseClick(m.Tot_Loc, Qt::LeftButton);
+        else
+            QTest::keyClick(m.Bande_T, Qt::Key(sortie),
+                            sortie == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        if (sortie != Qt::Key_Return && sortie != Qt::Key_Enter)
+            QTRY_VERIFY(QApplication::focusWidget() != m.Bande_T);
+        QCOMPARE(Totaux_Affiches(m), Zeros);
+        QCOMPARE(m.Bande_T->currentText(), texte);
+        QCOMPARE(m.Bande_T->currentIndex(), 2);
+        QCOMPARE(plateforme->filtres.size(), 1); // no button pressed
+
+        Importer_Petit_Log(m);
+        QCOMPARE(m.Bande_T->currentText(), texte);
+        QCOMPARE(Totaux_Affiches(m), totaux);
+    }
+
+    // Return and Enter press the focused button, as Space and a click do; a
+    // disabled button takes no key.
+    void bouton_au_clavier_data() {
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("modificateurs");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+    void bouton_au_clavier() {
+        QFETCH(int, touche);
+        QFETCH(int, modificateurs);
+        Main& m = Activee(Main_Instance());
+        QTest::keyClick(m.Carte_Grand, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QVERIFY(!Fenetre_Visible(QStringLiteral("Select_Locator_Monde")));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m.Importer));
+        QTest::keyClick(m.Importer, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QCOMPARE(plateforme->filtres, QStringList{QStringLiteral(".adi (adi)|*.adi")});
+        QVERIFY(m.Carte_Grand->isEnabled());
     }
 
     void import_sous_une_bande_et_second_import() {
@@ -226,6 +313,13 @@ private slots:
     }
 
 private:
+    // Imports the small log by a click on Importer.
+    void Importer_Petit_Log(Main& m) {
+        plateforme->fichiers.push_back(
+            Ecrire_Fichier(plateforme->dossier, QStringLiteral("log.adi"), Petit_Log));
+        QTest::mouseClick(m.Importer, Qt::LeftButton);
+    }
+
     std::unique_ptr<Plateforme_Test> plateforme;
 };
 

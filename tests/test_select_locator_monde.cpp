@@ -31,15 +31,23 @@ QString Etat(const Fenetre_Carte* carte) {
            QLatin1Char('|') + carte->Libelle_Bande()->text();
 }
 
-Select_Locator_Monde& Choisir(const QString& quart, const QString& bande) {
+// Types both texts as the user would, each list left by Return.
+Select_Locator_Monde& Taper(const QString& quart, const QString& bande) {
     Ouvrir_Select_Locator_Monde();
     Select_Locator_Monde& s = Obtenir_Select_Locator_Monde();
     QApplication::setActiveWindow(&s);
     for (auto [liste, texte] : {std::pair{s.Liste_Zone, quart}, std::pair{s.Bande_T, bande}}) {
         liste->setFocus();
         liste->lineEdit()->selectAll();
-        QTest::keyClicks(liste->lineEdit(), texte); // typed, as the user would
+        QTest::keyClicks(liste, texte);
+        QTest::keyClick(liste, Qt::Key_Return);
     }
+    return s;
+}
+
+// Types both texts, then presses "Afficher".
+Select_Locator_Monde& Choisir(const QString& quart, const QString& bande) {
+    Select_Locator_Monde& s = Taper(quart, bande);
     QTest::mouseClick(s.Command1, Qt::LeftButton);
     return s;
 }
@@ -84,9 +92,13 @@ private slots:
         QFETCH(QString, bande);
         QFETCH(int, fenetre);
         QFETCH(QString, etat);
-        Select_Locator_Monde& s = Choisir(quart, bande);
-        QVERIFY(s.isVisible());
+        Select_Locator_Monde& s = Taper(quart, bande);
+        // Return in a list draws nothing, and leaves the typed texts as they are.
+        for (int q = 0; q < 4; ++q) QVERIFY(!Carte_Quart_Si_Existe(q));
         QCOMPARE(s.Liste_Zone->currentText(), quart);
+        QCOMPARE(s.Bande_T->currentText(), bande);
+        QTest::mouseClick(s.Command1, Qt::LeftButton);
+        QVERIFY(s.isVisible());
         for (int q = 0; q < 4; ++q) QCOMPARE(Carte_Quart_Si_Existe(q) != nullptr, q == fenetre);
         if (fenetre < 0) return;
         Fenetre_Carte* carte = Carte_Quart_Si_Existe(fenetre);

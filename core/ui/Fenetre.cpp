@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <cmath>
@@ -166,6 +167,11 @@ QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Re
     liste->setEditable(true);
     liste->setInsertPolicy(QComboBox::NoInsert);
     liste->setCompleter(nullptr);
+    // Qt makes the item matching the text the current one, and reports it as
+    // chosen, when the text field is left (Return, Enter, focus out). Here a
+    // typed text is only read at the next use, exactly as typed: only the
+    // drop-down and the arrow keys choose.
+    QObject::disconnect(liste->lineEdit(), &QLineEdit::editingFinished, liste, nullptr);
     QPalette p = liste->palette();
     p.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
     liste->setPalette(p);
@@ -176,6 +182,9 @@ QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Re
 QPushButton* Nouveau_Bouton(QWidget* parent, const QString& nom, const QString& texte, const Rect_Twips& r) {
     auto* b = new QPushButton(texte, parent);
     b->setObjectName(nom);
+    // Return and Enter press the focused button, as Space does. Qt gives this
+    // only to buttons of a QDialog; the windows here are plain widgets.
+    b->setAutoDefault(true);
     Placer(*b, r);
     return b;
 }

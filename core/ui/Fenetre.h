@@ -85,9 +85,11 @@ QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r
 // the substitute fonts are wider than the ones the layout was drawn for.
 void Ecrire_Libelle(QLabel& libelle, const QString& texte);
 // An editable drop-down list on light yellow (&HC0FFFF). Its text is read as
-// the user left it: typed text is neither completed nor added as an item.
+// the user left it: typed text is neither completed nor added as an item, and
+// never chooses an item (activated is emitted only for the drop-down and the
+// arrow keys), however the field is left.
 QComboBox* Nouvelle_Liste_Editable(QWidget* parent, const QString& nom, const Rect_Twips& r);
-// A command button at its place.
+// A command button at its place; Return and Enter press it when it has the focus.
 QPushButton* Nouveau_Bouton(QWidget* parent, const QString& nom, const QString& texte, const Rect_Twips& r);
 // Adds the items, in order, to a list.
 void Remplir_Liste(QComboBox& liste, const std::vector<std::string>& items);
