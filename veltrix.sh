@@ -8,7 +8,7 @@ usage() { echo "usage: $0 run|test" >&2; exit 2; }
 [ $# -ge 1 ] || usage
 action=$1
 
-paquets=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2)
+paquets=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation2)
 [ "$action" = test ] && paquets+=(xvfb xauth)
 
 manquants=()

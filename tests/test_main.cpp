@@ -1,5 +1,6 @@
 // The main window: start-up state, the import sequence, the band choice, the
-// shared window steps (centring, single instance, close).
+// shared window steps (centring, single instance, close), and the file dialog
+// (its filter, its French texts).
 #include "core/Tab_Qso.h"
 #include "core/ui/Main.h"
 #include "tests/support/Plateforme_Test.h"
@@ -7,10 +8,13 @@
 #include "core/ui/Import_Adif.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace Sous_Programmes;
@@ -206,6 +210,28 @@ private slots:
         montres.sort();
         QCOMPARE(montres, (QStringList{QStringLiteral("LOG.ADI"), QStringLiteral("Mixte.Adi"),
                                        QStringLiteral("a.adi")}));
+    }
+
+    // Qt's own dialogs speak French once the start-up step has loaded Qt's
+    // French texts; without them (no such folder) nothing is said.
+    void dialogue_de_fichier_en_francais() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QVERIFY(!Installer_Traduction_Qt(plateforme->dossier + QStringLiteral("/absent")));
+        QVERIFY(Installer_Traduction_Qt());
+        const auto dialogue = Dialogue_Ouverture(QString::fromLatin1(Filtre_Adif));
+        QStringList textes;
+        for (const char* nom : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            textes << dialogue->findChild<QLabel*>(QString::fromLatin1(nom))->text();
+        for (QAbstractButton* b :
+             dialogue->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->buttons())
+            textes << b->text();
+        QCOMPARE(textes, (QStringList{QStringLiteral("Voir dans :"), QStringLiteral("&Nom de fichier :"),
+                                      QStringLiteral("Fichiers de type :"), QStringLiteral("&Ouvrir"),
+                                      QStringLiteral("Annuler")}));
+        for (auto* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
     }
 
     void centrage_data() {
