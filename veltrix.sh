@@ -8,7 +8,8 @@ usage() { echo "usage: $0 run|test" >&2; exit 2; }
 [ $# -ge 1 ] || usage
 action=$1
 
-paquets=(build-essential cmake ninja-build pkgconf qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
+paquets=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
+  fonts-liberation2)
 [ "$action" = test ] && paquets+=(xvfb xauth openbox)
 
 manquants=()

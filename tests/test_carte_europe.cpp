@@ -1,6 +1,6 @@
 // The Europe map window: its design state, "Afficher" marking the real cells
 // and labels for a typed band, the report file's lines, order and bytes, the
-// message, folders that cannot be written, and the life cycle.
+// message, the report that cannot be written and why, and the life cycle.
 #include "core/Adif.h"
 #include "core/ui/Ouvertures.h"
 #include "maps/squares/Carte_Europe.h"
@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Sous_Programmes;
@@ -62,6 +64,9 @@ Fenetre_Europe& Afficher(const QString& bande) {
     QTest::mouseClick(f.Command1(), Qt::LeftButton);
     return f;
 }
+
+// What stands in the way of the report in each failure case.
+enum class Panne { Dossier_Absent, Dossier_Protege, Repertoire_A_Sa_Place, Ancien_Protege, Ecriture_Refusee };
 
 } // namespace
 
@@ -149,33 +154,71 @@ private slots:
         QCOMPARE(QDir(plateforme->dossier).entryList(QDir::Files).size(), 1); // no temporary file left
     }
 
-    // A folder below a regular file (which no one can create), and a folder
-    // the user may not write to: the marks and labels stay, the previous
-    // report stays whole, and the user is told why.
-    void dossier_non_inscriptible_data() {
-        QTest::addColumn<bool>("protege");
-        QTest::newRow("missing") << false;
-        QTest::newRow("read-only") << true;
+    // Writing the report fails: the marks and labels stay, whatever stood in
+    // the report's place stays as it was, no temporary file is left, and the
+    // message names the cause (%1: the folder, as the platform gives it).
+    void ecriture_impossible_data() {
+        QTest::addColumn<int>("panne");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("missing folder (below a file)")
+            << int(Panne::Dossier_Absent) << QStringLiteral("le répertoire %1 n'existe pas");
+        QTest::newRow("folder not writable")
+            << int(Panne::Dossier_Protege)
+            << QStringLiteral("vous n'avez pas le droit d'écrire dans le répertoire %1");
+        QTest::newRow("folder in the report's place")
+            << int(Panne::Repertoire_A_Sa_Place)
+            << QStringLiteral("un répertoire du même nom occupe sa place dans le répertoire %1");
+        QTest::newRow("old report read-only")
+            << int(Panne::Ancien_Protege)
+            << QStringLiteral("l'ancien fichier est en lecture seule et ne peut pas être remplacé");
+        QTest::newRow("write refused (file size limit)")
+            << int(Panne::Ecriture_Refusee) << QStringLiteral("l'écriture sur le disque a échoué");
     }
-    void dossier_non_inscriptible() {
-        QFETCH(bool, protege);
-        if (protege && geteuid() == 0) QSKIP("root writes through folder permissions");
+    void ecriture_impossible() {
+        QFETCH(int, panne);
+        QFETCH(QString, raison);
+        const auto p = Panne(panne);
+        if ((p == Panne::Dossier_Protege || p == Panne::Ancien_Protege) && geteuid() == 0)
+            QSKIP("root writes through permissions");
         const QString dossier = plateforme->dossier;
-        Ecrire_Fichier(dossier, QStringLiteral("Carres non references.txt"), "old line\r\n");
-        if (protege)
-            QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner);
+        const QString rapport = dossier + QStringLiteral("/Carres non references.txt");
+        if (p == Panne::Repertoire_A_Sa_Place)
+            QVERIFY(QDir().mkdir(rapport));
         else
-            plateforme->dossier += QStringLiteral("/Carres non references.txt/d");
+            Ecrire_Fichier(dossier, QStringLiteral("Carres non references.txt"), "old line\r\n");
+        if (p == Panne::Dossier_Absent) plateforme->dossier = rapport + QStringLiteral("/d");
+        if (p == Panne::Dossier_Protege) QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner);
+        if (p == Panne::Ancien_Protege) QFile::setPermissions(rapport, QFile::ReadOwner);
         Remplir("JN18|14 Mhz ;IO00|14 Mhz ");
+
+        // A write beyond the process's file size limit fails as a full disk
+        // would, but is no full disk.
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit avant = limite;
+        const auto signal_avant = std::signal(SIGXFSZ, SIG_IGN);
+        if (p == Panne::Ecriture_Refusee) {
+            limite.rlim_cur = 8;
+            setrlimit(RLIMIT_FSIZE, &limite);
+        }
         const Fenetre_Europe& f = Afficher(QStringLiteral("Toutes"));
+        setrlimit(RLIMIT_FSIZE, &avant);
+        std::signal(SIGXFSZ, signal_avant);
         QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString dossier_donne = QDir::toNativeSeparators(plateforme->dossier);
         plateforme->dossier = dossier;
+
         QCOMPARE(Etat(f), QStringLiteral("212|1|Toutes"));
-        QCOMPARE(plateforme->messages.size(), 1);
-        QVERIFY(plateforme->messages[0].startsWith(
-            QStringLiteral("Le fichier 'Carres non references.txt' n'a pas pu être écrit")));
-        QCOMPARE(plateforme->messages[0].contains(QStringLiteral("n'existe pas")), !protege);
-        QCOMPARE(Rapport(), QByteArray("old line\r\n"));
+        QCOMPARE(
+            plateforme->messages,
+            QStringList(QStringLiteral("Le fichier 'Carres non references.txt' n'a pas pu être écrit : ") +
+                        raison.replace(QStringLiteral("%1"), dossier_donne) + QLatin1Char('.')));
+        if (p == Panne::Repertoire_A_Sa_Place)
+            QVERIFY(QFileInfo(rapport).isDir());
+        else
+            QCOMPARE(Rapport(), QByteArray("old line\r\n"));
+        QCOMPARE(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList(QStringLiteral("Carres non references.txt")));
     }
 };
 

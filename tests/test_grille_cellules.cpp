@@ -1,5 +1,6 @@
 // The cell grid of the map windows: marked and unmarked states of the three
 // kinds of cell, counting by colour, the captions, and the window drawing them.
+#include "maps/common/Cartes.h"
 #include "maps/common/Fenetre_Carte.h"
 #include "tests/support/Plateforme_Test.h"
 
@@ -59,26 +60,35 @@ Description_Carte Petite_Carte(Sorte_Cellule sorte, bool avec_afficher) {
 class Test_Grille_Cellules : public QObject {
     Q_OBJECT
 
+    QPalette palette_claire;
+
 private slots:
+    void initTestCase() { palette_claire = QApplication::palette(); }
+    void cleanup() { QApplication::setPalette(palette_claire); }
+
     void etats_data() {
         QTest::addColumn<Sorte_Cellule>("sorte");
         QTest::addColumn<uint>("fond_design");
+        QTest::addColumn<uint>("texte_design");
         QTest::addColumn<uint>("texte_marque");
         QTest::addColumn<uint>("fond_marque");
         QTest::addColumn<bool>("italique_marque");
-        QTest::newRow("Text1") << Sorte_Cellule::Text1 << uint(0x80000005) << 0u << uint(0x80FF80) << false;
-        QTest::newRow("Dep") << Sorte_Cellule::Dep << uint(0xFFFFFF) << 0u << uint(0x80FF80) << false;
-        QTest::newRow("cel") << Sorte_Cellule::Cel << uint(0x80000005) << 255u << uint(0x80000005) << true;
+        QTest::newRow("Text1") << Sorte_Cellule::Text1 << uint(0x80000005) << uint(0x80000008)
+                               << uint(0x80000008) << uint(0x80FF80) << false;
+        QTest::newRow("Dep") << Sorte_Cellule::Dep << uint(0xFFFFFF) << 0u << 0u << uint(0x80FF80) << false;
+        QTest::newRow("cel") << Sorte_Cellule::Cel << uint(0x80000005) << 0u << 255u << uint(0x80000005)
+                             << true;
     }
     void etats() {
         QFETCH(Sorte_Cellule, sorte);
         QFETCH(uint, fond_design);
+        QFETCH(uint, texte_design);
         QFETCH(uint, texte_marque);
         QFETCH(uint, fond_marque);
         QFETCH(bool, italique_marque);
         Grille_Cellules g(sorte, 0, 9);
         QCOMPARE(g.Cellule(0).BackColor, fond_design);
-        QCOMPARE(g.Cellule(9).ForeColor, 0u);
+        QCOMPARE(g.Cellule(9).ForeColor, texte_design);
         QCOMPARE(g.Compter(0, 9), 0);
         g.Marquer(3);
         g.Marquer(3); // marking a marked cell changes nothing
@@ -92,6 +102,7 @@ private slots:
         g.Reinitialiser(0, 5);
         QCOMPARE(g.Compter(0, 9), 1);
         QCOMPARE(g.Cellule(3).BackColor, fond_design);
+        QCOMPARE(g.Cellule(3).ForeColor, texte_design);
         QCOMPARE(g.Cellule(3).Italique, false);
         g.Marquer(10); // outside the array: nothing
         g.Marquer(-1);
@@ -171,6 +182,48 @@ private slots:
         f.Grille().Reinitialiser(1, 6);
         QVERIFY(!c->font().italic());
         QCOMPARE(f.Libelle_Bande()->text(), QStringLiteral("toutes"));
+    }
+
+    // When the desktop turns dark, the world and quarter cells take its
+    // window colours as text boxes do: window text on the window background,
+    // still window text once marked on light green. Field and Europe cells
+    // keep their fixed colours.
+    void couleurs_du_bureau_data() {
+        QTest::addColumn<QString>("carte");
+        QTest::addColumn<QColor>("fond");
+        QTest::addColumn<QColor>("texte");
+        QTest::addColumn<QColor>("texte_marque");
+        const QColor base(0x20, 0x20, 0x20), texte(0xE0, 0xE0, 0xE0), noir(Qt::black);
+        QTest::newRow("world Text1") << QStringLiteral("Carte_Monde") << base << texte << texte;
+        QTest::newRow("quarter Text1") << QStringLiteral("Carte_SO") << base << texte << texte;
+        QTest::newRow("field Dep") << QStringLiteral("Carte_JN") << QColor(Qt::white) << noir << noir;
+        QTest::newRow("Europe cel") << QStringLiteral("Carte_Europe") << base << noir << QColor(Qt::red);
+    }
+    void couleurs_du_bureau() {
+        QFETCH(QString, carte);
+        QFETCH(QColor, fond);
+        QFETCH(QColor, texte);
+        QFETCH(QColor, texte_marque);
+        Plateforme_Test plateforme;
+        const Description_Carte& d = carte == QStringLiteral("Carte_Monde")    ? Description_Carte_Monde()
+                                     : carte == QStringLiteral("Carte_SO")     ? Description_Quart(3)
+                                     : carte == QStringLiteral("Carte_Europe") ? Description_Carte_Europe()
+                                                                               : Description_Carte_Champ(4);
+        QCOMPARE(QString::fromStdString(d.Nom), carte);
+        Fenetre_Carte f(d);
+        QPalette sombre = QApplication::palette();
+        sombre.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        sombre.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+        sombre.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        sombre.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
+        QApplication::setPalette(sombre); // the window was built under the light one
+        QTRY_COMPARE(f.palette().color(QPalette::Base), QColor(0x20, 0x20, 0x20));
+        const int k = f.Grille().Premier();
+        const QWidget* cellule = f.Cellule(k);
+        QCOMPARE(cellule->palette().color(QPalette::Window), fond);
+        QCOMPARE(cellule->palette().color(QPalette::WindowText), texte);
+        f.Grille().Marquer(k);
+        QCOMPARE(cellule->palette().color(QPalette::WindowText), texte_marque);
     }
 };
 

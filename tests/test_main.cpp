@@ -1,18 +1,25 @@
 // The main window: start-up state, the import sequence, the band choice, the
-// shared window steps (centring, single instance, close).
+// shared window steps (centring, single instance, close), every window's label
+// alignment, and the file dialog (its filter, its French texts).
 #include "core/Tab_Qso.h"
 #include "core/ui/Main.h"
 #include "tests/support/Fenetres_Test.h"
 #include "tests/support/Plateforme_Test.h"
 
 #include "core/ui/Import_Adif.h"
+#include "maps/common/Cartes.h"
+#include "maps/fields/Fenetres_Champs.h"
+#include "maps/squares/Select_Locator.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace Sous_Programmes;
@@ -57,6 +64,40 @@ public:
     }
     static inline int chargements = 0;
 };
+
+// Every window kind, built as its own code builds it.
+std::unique_ptr<QWidget> Construire(const QString& nom) {
+    if (nom == QStringLiteral("Main")) return std::make_unique<Main>();
+    if (nom == QStringLiteral("Select_Locator")) return std::make_unique<Select_Locator>();
+    if (nom == QStringLiteral("Select_Locator_Monde")) return std::make_unique<Select_Locator_Monde>();
+    if (nom == QStringLiteral("Carte_Monde"))
+        return std::make_unique<Fenetre_Carte>(Description_Carte_Monde());
+    if (nom == QStringLiteral("Carte_Europe"))
+        return std::make_unique<Fenetre_Carte>(Description_Carte_Europe());
+    for (int q = 0; q < 4; ++q)
+        if (nom == QString::fromStdString(Description_Quart(q).Nom))
+            return std::make_unique<Fenetre_Carte>(Description_Quart(q));
+    for (int c = 0; c < 9; ++c)
+        if (nom == QString::fromStdString(Description_Carte_Champ(c).Nom))
+            return std::make_unique<Fenetre_Carte>(Description_Carte_Champ(c));
+    return nullptr;
+}
+
+// The alignment of every label but the picture, in creation order: "name:G",
+// ":C" or ":D" for left, centred or right at the top; "name:?" otherwise.
+QString Alignements(const QWidget& fenetre) {
+    QStringList l;
+    for (const QLabel* libelle : fenetre.findChildren<QLabel*>()) {
+        if (libelle->objectName() == QStringLiteral("Picture1")) continue;
+        const Qt::Alignment a = libelle->alignment();
+        QString sens = QStringLiteral("?");
+        if (a == (Qt::AlignLeft | Qt::AlignTop)) sens = QStringLiteral("G");
+        if (a == (Qt::AlignHCenter | Qt::AlignTop)) sens = QStringLiteral("C");
+        if (a == (Qt::AlignRight | Qt::AlignTop)) sens = QStringLiteral("D");
+        l << libelle->objectName() + QLatin1Char(':') + sens;
+    }
+    return l.join(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -293,6 +334,56 @@ private slots:
         montres.sort();
         QCOMPARE(montres, (QStringList{QStringLiteral("LOG.ADI"), QStringLiteral("Mixte.Adi"),
                                        QStringLiteral("a.adi")}));
+    }
+
+    // Qt's own dialogs speak French once the start-up step has loaded Qt's
+    // French texts; without them (no such folder) nothing is said.
+    void dialogue_de_fichier_en_francais() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QVERIFY(!Installer_Traduction_Qt(plateforme->dossier + QStringLiteral("/absent")));
+        QVERIFY(Installer_Traduction_Qt());
+        const auto dialogue = Dialogue_Ouverture(QString::fromLatin1(Filtre_Adif));
+        QStringList textes;
+        for (const char* nom : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            textes << dialogue->findChild<QLabel*>(QString::fromLatin1(nom))->text();
+        for (QAbstractButton* b :
+             dialogue->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->buttons())
+            textes << b->text();
+        QCOMPARE(textes, (QStringList{QStringLiteral("Voir dans :"), QStringLiteral("&Nom de fichier :"),
+                                      QStringLiteral("Fichiers de type :"), QStringLiteral("&Ouvrir"),
+                                      QStringLiteral("Annuler")}));
+        for (auto* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    }
+
+    // Every caption starts at its label's top line, with its designed
+    // horizontal alignment: counts to the right, band and captions of the
+    // strips to the left (the field maps' caption to the right), titles centred.
+    void libelles_alignes_en_haut_data() {
+        QTest::addColumn<QString>("alignements");
+        const auto ligne = [](const char* fenetre, const char* alignements) {
+            QTest::newRow(fenetre) << QString::fromLatin1(alignements);
+        };
+        ligne("Main", "Label1:C Label5:G Label2:G Label4:G Label3:G Label6:G Label7:G");
+        ligne("Select_Locator", "Label2:C Label1:C Label3:C");
+        ligne("Select_Locator_Monde", "Label2:C Label1:C Label3:C");
+        ligne("Carte_Monde", "Label1:D NbGc:D Label2:G Bande:G");
+        ligne("Carte_NE", "NbGc:D Label2:G Bande:G");
+        ligne("Carte_NO", "NbGc:D Label2:D Bande:G");
+        ligne("Carte_SE", "NbGc:D Label2:D Bande:G");
+        ligne("Carte_SO", "NbGc:D Label2:D Bande:D");
+        ligne("Carte_Europe", "Label3:D NbGc:D Label6:G Bande:G");
+        for (auto champ : Champs_Europe)
+            QTest::newRow(("Carte_" + std::string(champ)).c_str())
+                << QStringLiteral("NbMc:D Label4:D Bande:G");
+    }
+    void libelles_alignes_en_haut() {
+        QFETCH(QString, alignements);
+        const auto fenetre = Construire(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(fenetre);
+        QCOMPARE(Alignements(*fenetre), alignements);
     }
 
     void centrage_data() {

@@ -123,15 +123,17 @@ QFont Police_Qt(const Police& p) {
 }
 
 Qt::Alignment Alignement_Qt(Alignement a) {
+    // A caption starts at its label's top line, so the labels of one strip
+    // that share a top line up whatever their heights.
     switch (a) {
     case Alignement::Gauche:
-        return Qt::AlignLeft | Qt::AlignVCenter;
+        return Qt::AlignLeft | Qt::AlignTop;
     case Alignement::Centre:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
+        return Qt::AlignHCenter | Qt::AlignTop;
     case Alignement::Droite:
-        return Qt::AlignRight | Qt::AlignVCenter;
+        return Qt::AlignRight | Qt::AlignTop;
     }
-    return Qt::AlignLeft | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignTop;
 }
 
 QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r, const QString& texte,

@@ -76,6 +76,7 @@ void Montrer(QWidget& fenetre);
 int Pixels(int twips);
 void Placer(QWidget& controle, const Rect_Twips& r);
 QFont Police_Qt(const Police& p);
+// A label's alignment: its designed horizontal one, its caption at the top.
 Qt::Alignment Alignement_Qt(Alignement a);
 // A label at its place, with its caption, font and alignment.
 QLabel* Nouveau_Libelle(QWidget* parent, const QString& nom, const Rect_Twips& r, const QString& texte,

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTranslator>
 
 namespace Sous_Programmes {
 
@@ -32,6 +34,17 @@ std::unique_ptr<QFileDialog> Dialogue_Ouverture(const QString& filtre) {
     dialogue->setFilter(dialogue->filter() & ~QDir::CaseSensitive);
     dialogue->setNameFilter(description + QStringLiteral(" (") + motif + QLatin1Char(')'));
     return dialogue;
+}
+
+bool Installer_Traduction_Qt(const QString& dossier) {
+    auto traduction = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!traduction->load(QStringLiteral("qtbase_fr"), dossier)) return false;
+    QCoreApplication::installTranslator(traduction.release());
+    return true;
+}
+
+bool Installer_Traduction_Qt() {
+    return Installer_Traduction_Qt(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString Plateforme_Qt::Demander_Fichier(const QString& filtre) {

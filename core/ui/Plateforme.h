@@ -34,6 +34,13 @@ void Installer_Plateforme(Plateforme* p); // nullptr restores the real one
 // the pattern matched in any case (LOG.ADI as well as log.adi).
 std::unique_ptr<QFileDialog> Dialogue_Ouverture(const QString& filtre);
 
+// Qt's own French texts ("qtbase_fr") for its standard dialogs and buttons,
+// so that the file dialog speaks the program's language. Read from the given
+// folder, by default Qt's translations folder; returns whether they were
+// loaded. A missing translation changes nothing: the dialogs stay in English.
+bool Installer_Traduction_Qt(const QString& dossier);
+bool Installer_Traduction_Qt();
+
 // The real services, on Qt.
 class Plateforme_Qt : public Plateforme {
 public:

@@ -3,6 +3,7 @@
 #include "core/Tab_Qso.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -108,6 +109,13 @@ void Fenetre_Carte::Form_Load() {
 QWidget* Fenetre_Carte::Cellule(int k) const {
     if (!grille_.Existe(k)) return nullptr;
     return cellules_[static_cast<std::size_t>(k - grille_.Premier())];
+}
+
+void Fenetre_Carte::changeEvent(QEvent* e) {
+    Fenetre::changeEvent(e);
+    // The system colours of the cells follow the desktop's palette when it changes.
+    if (e->type() == QEvent::PaletteChange)
+        for (int k = grille_.Premier(); k <= grille_.Dernier(); ++k) Peindre_Cellule(k);
 }
 
 void Fenetre_Carte::Peindre_Cellule(int k) {

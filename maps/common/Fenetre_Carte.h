@@ -33,12 +33,16 @@ public:
     QComboBox* Bande_T() const { return bande_t_; }
     QPushButton* Command1() const { return command1_; }
     QLabel* Picture1() const { return picture1_; }
-    QWidget* Cellule(int k) const; // QLineEdit (Text1, Dep) or QLabel (cel); objectName "Text1(k)"...
+    // The widget that paints cell k from the grid model; objectName "Text1(k)", "Dep(k)" or "cel(k)".
+    QWidget* Cellule(int k) const;
     QLabel* Libelle_Compte() const { return compte_; }
     QLabel* Libelle_Bande() const { return bande_; }
 
     // What "Afficher" runs (world and Europe maps).
     std::function<void(Fenetre_Carte&)> Command1_Click;
+
+protected:
+    void changeEvent(QEvent* e) override;
 
 private:
     void Peindre_Cellule(int k);

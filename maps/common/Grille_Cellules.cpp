@@ -13,7 +13,7 @@ bool Meme_Etat(const Etat_Cellule& a, const Etat_Cellule& b) {
 Etat_Cellule Grille_Cellules::Etat_Design(Sorte_Cellule sorte) {
     switch (sorte) {
     case Sorte_Cellule::Text1:
-        return {Couleur_Fond_Cellule, Couleur_Noir, false};
+        return {Couleur_Fond_Cellule, Couleur_Texte_Fenetre, false};
     case Sorte_Cellule::Dep:
         return {Couleur_Blanc, Couleur_Noir, false};
     case Sorte_Cellule::Cel:
@@ -24,7 +24,8 @@ Etat_Cellule Grille_Cellules::Etat_Design(Sorte_Cellule sorte) {
 
 Etat_Cellule Grille_Cellules::Etat_Marque(Sorte_Cellule sorte) {
     if (sorte == Sorte_Cellule::Cel) return {Couleur_Fond_Cellule, Couleur_Rouge, true};
-    return {Couleur_Contacte, Couleur_Noir, false};
+    // Only the background is set on marking: the letters keep their design colour.
+    return {Couleur_Contacte, Etat_Design(sorte).ForeColor, false};
 }
 
 Grille_Cellules::Grille_Cellules(Sorte_Cellule sorte, int premier, int dernier, std::string bande_design)

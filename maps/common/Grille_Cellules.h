@@ -15,14 +15,16 @@ namespace Sous_Programmes {
 // Colour numbers as the windows store them: below &H80000000 a colour
 // (red in the lowest byte), with the top bit set a system colour.
 using Couleur = std::uint32_t;
-inline constexpr Couleur Couleur_Contacte = 0x80FF80;       // light green: a worked cell
-inline constexpr Couleur Couleur_Fond_Cellule = 0x80000005; // system window background
+inline constexpr Couleur Couleur_Contacte = 0x80FF80;        // light green: a worked cell
+inline constexpr Couleur Couleur_Fond_Cellule = 0x80000005;  // system window background
+inline constexpr Couleur Couleur_Texte_Fenetre = 0x80000008; // system window text
 inline constexpr Couleur Couleur_Blanc = 0xFFFFFF;
 inline constexpr Couleur Couleur_Noir = 0x000000;
 inline constexpr Couleur Couleur_Rouge = 0x0000FF; // ForeColor of a marked Europe cell
 
 enum class Sorte_Cellule {
-    Text1, // text box, world and quarter maps: BackColor Couleur_Fond_Cellule / Couleur_Contacte
+    Text1, // text box, world and quarter maps: BackColor Couleur_Fond_Cellule / Couleur_Contacte,
+           // letters in the desktop's window-text colour as a text box's are
     Dep,   // text box, field maps: BackColor white / Couleur_Contacte
     Cel,   // label, Europe map: black upright digits / red italic digits
 };
