@@ -10,7 +10,7 @@ action=$1
 
 paquets=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
   fonts-liberation2)
-[ "$action" = test ] && paquets+=(xvfb xauth openbox)
+[ "$action" = test ] && paquets+=(xvfb xauth openbox twm)
 
 manquants=()
 for p in "${paquets[@]}"; do

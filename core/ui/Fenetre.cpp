@@ -62,12 +62,6 @@ namespace {
 // again once shown, when the frame is there to measure.
 const char* const A_Recentrer = "Veltrix_A_Recentrer";
 
-QMargins Marges_Reelles(const QWidget& fenetre) {
-    const QRect dehors = fenetre.frameGeometry();
-    const QRect dedans = fenetre.geometry();
-    return {dedans.left() - dehors.left(), dedans.top() - dehors.top(), dehors.right() - dedans.right(),
-            dehors.bottom() - dedans.bottom()};
-}
 } // namespace
 
 void Centrer_Fenetre(QWidget& fenetre) {
@@ -76,11 +70,8 @@ void Centrer_Fenetre(QWidget& fenetre) {
     const QRect zone = ecran->geometry();
     // The outer size, border and title bar included: measured on a shown
     // window, asked of the window manager for one not shown yet.
-    std::optional<QMargins> marges;
-    if (fenetre.isVisible())
-        marges = Marges_Reelles(fenetre);
-    else
-        marges = Marges_Cadre_Prevues(fenetre);
+    const std::optional<QMargins> marges =
+        fenetre.isVisible() ? Marges_Cadre_Actuelles(fenetre) : Marges_Cadre_Prevues(fenetre);
     fenetre.setProperty(A_Recentrer, !marges.has_value());
     const QSize exterieur = fenetre.size().grownBy(marges.value_or(QMargins()));
     const int gauche =
@@ -97,7 +88,8 @@ void Centrer_Fenetre(QWidget& fenetre) {
 
 void Recentrer_Si_Cadre_Inconnu(QWidget& fenetre) {
     if (!fenetre.property(A_Recentrer).toBool() || !fenetre.isVisible()) return;
-    if (Marges_Reelles(fenetre).isNull()) return; // no frame yet, or none at all
+    const auto marges = Marges_Cadre_Actuelles(fenetre);
+    if (!marges || marges->isNull()) return; // no frame yet, or none at all
     Centrer_Fenetre(fenetre);
 }
 

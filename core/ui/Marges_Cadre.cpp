@@ -88,9 +88,50 @@ std::optional<QMargins> Marges_X11(QWidget& fenetre) {
     return std::nullopt;
 }
 
+// The frame of a shown window, measured: from the window up to the window
+// manager's frame, the child of the root that holds it.
+std::optional<QMargins> Mesure_X11(QWidget& fenetre) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return std::nullopt;
+    const auto fenetre_x = static_cast<xcb_window_t>(fenetre.winId());
+    xcb_window_t cadre = fenetre_x;
+    for (;;) {
+        Reponse<xcb_query_tree_reply_t> arbre(xcb_query_tree_reply(c, xcb_query_tree(c, cadre), nullptr),
+                                              &std::free);
+        if (!arbre) return std::nullopt;
+        if (arbre->parent == arbre->root || arbre->parent == XCB_WINDOW_NONE) break;
+        cadre = arbre->parent;
+    }
+    if (cadre == fenetre_x) return QMargins(); // not framed (yet)
+    Reponse<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, xcb_get_geometry(c, cadre), nullptr),
+                                        &std::free);
+    const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    Reponse<xcb_translate_coordinates_reply_t> coin(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, fenetre_x, racine, 0, 0), nullptr),
+        &std::free);
+    if (!g || !coin) return std::nullopt;
+    const QRect dehors(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width);
+    const QRect dedans(QPoint(coin->dst_x, coin->dst_y), fenetre.size());
+    return QMargins(dedans.left() - dehors.left(), dedans.top() - dehors.top(),
+                    dehors.right() - dedans.right(), dehors.bottom() - dedans.bottom());
+}
+
 } // namespace
 
 #endif
+
+std::optional<QMargins> Marges_Cadre_Actuelles(QWidget& fenetre) {
+#if VELTRIX_DEMANDE_X11
+    // Qt's own idea of an X11 frame can be stale: asked before the window
+    // manager framed the window, it keeps answering "no frame".
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) return Mesure_X11(fenetre);
+#endif
+    const QRect dehors = fenetre.frameGeometry();
+    const QRect dedans = fenetre.geometry();
+    return QMargins(dedans.left() - dehors.left(), dedans.top() - dehors.top(),
+                    dehors.right() - dedans.right(), dehors.bottom() - dedans.bottom());
+}
 
 std::optional<QMargins> Marges_Cadre_Prevues(QWidget& fenetre) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {

@@ -17,4 +17,8 @@ namespace Sous_Programmes {
 // no answer within a fraction of a second. Creates the native window.
 std::optional<QMargins> Marges_Cadre_Prevues(QWidget& fenetre);
 
+// The frame a shown window has now (none before the window manager has framed
+// it); empty where it cannot be measured.
+std::optional<QMargins> Marges_Cadre_Actuelles(QWidget& fenetre);
+
 } // namespace Sous_Programmes
