@@ -47,23 +47,28 @@ private slots:
     void init() {
         Vider_Tab_Qso();
         Ranger_Dans_Tab_Qso({Ligne("JN18AA", "21 Mhz "), Ligne("JN33", "7.0 Mhz"), Ligne("IO91", "144 Mhz"),
-                             Ligne("", "7.0 Mhz"), Ligne("QA", "14 Mhz "), Ligne("SA00", "14 Mhz ")});
+                             Ligne("", "7.0 Mhz"), Ligne("QA", "14 Mhz "), Ligne("SA00", "14 Mhz "),
+                             Ligne("AR", "50 Mhz "), Ligne("RA01", "50 Mhz ")});
     }
     void cleanup() {
         if (Fenetre_Carte* f = Carte_Monde_Si_Existe()) f->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // A band typed into the list after a first drawing for "Toutes": only the
-    // new band's fields stay marked; the typed text never joins the list.
+    // A band typed into the list after a first drawing for "Toutes", which
+    // marks the first and the last cell (AR, RA): only the new band's fields
+    // stay marked; the band is compared exactly; the typed text never joins the list.
     void afficher_data() {
         QTest::addColumn<QString>("bande");
         QTest::addColumn<QString>("etat");
-        const std::pair<const char*, const char*> lignes[] = {{"Toutes", "IO JN QA|3|Toutes"},
+        const std::pair<const char*, const char*> lignes[] = {{"Toutes", "AR IO JN QA RA|5|Toutes"},
                                                               {"14 Mhz ", "QA|1|14 Mhz "},
                                                               {"7.0 Mhz", "JN|1|7.0 Mhz"},
+                                                              {"50 Mhz ", "AR RA|2|50 Mhz "},
                                                               {"toutes", "|0|toutes"},
-                                                              {"14 Mhz", "|0|14 Mhz"}};
+                                                              {"Toute", "|0|Toute"},
+                                                              {"14 Mhz", "|0|14 Mhz"},
+                                                              {"14 Mhz  ", "|0|14 Mhz  "}};
         for (auto [bande, etat] : lignes)
             QTest::newRow(bande) << QString::fromLatin1(bande) << QString::fromLatin1(etat);
     }
@@ -72,7 +77,7 @@ private slots:
         QFETCH(QString, etat);
         Fenetre_Carte& carte = Ouvrir();
         QTest::mouseClick(carte.Command1(), Qt::LeftButton);
-        QCOMPARE(Etat(carte), QStringLiteral("IO JN QA|3|Toutes"));
+        QCOMPARE(Etat(carte), QStringLiteral("AR IO JN QA RA|5|Toutes"));
         QApplication::setActiveWindow(&carte);
         carte.Bande_T()->setFocus();
         carte.Bande_T()->lineEdit()->selectAll();
@@ -90,7 +95,7 @@ private slots:
         QTest::mouseClick(premiere->Command1(), Qt::LeftButton);
         QCOMPARE(&Ouvrir(), premiere.data());
         Ranger_Dans_Tab_Qso({Ligne("RR", "50 Mhz ")});
-        QCOMPARE(Etat(*premiere), QStringLiteral("IO JN QA|3|Toutes"));
+        QCOMPARE(Etat(*premiere), QStringLiteral("AR IO JN QA RA|5|Toutes"));
         QTest::mouseClick(premiere->Command1(), Qt::LeftButton);
         QCOMPARE(Etat(*premiere), QStringLiteral("RR|1|Toutes"));
 

@@ -54,14 +54,19 @@ private slots:
     void init() {
         Vider_Tab_Qso();
         Ranger_Dans_Tab_Qso({Ligne("QA12", "14 Mhz "), Ligne("QJ", "7.0 Mhz"), Ligne("BJ01", "14 Mhz "),
-                             Ligne("BJ02", "7.0 Mhz"), Ligne("", "7.0 Mhz"), Ligne("HA", "14 Mhz ")});
+                             Ligne("BJ02", "7.0 Mhz"), Ligne("", "7.0 Mhz"), Ligne("HA", "14 Mhz "),
+                             // The first and last cells of each quarter.
+                             Ligne("IR", "50 Mhz "), Ligne("RJ", "50 Mhz "), Ligne("AR", "50 Mhz "),
+                             Ligne("HJ", "50 Mhz "), Ligne("II", "50 Mhz "), Ligne("RA", "50 Mhz "),
+                             Ligne("AI", "50 Mhz ")});
     }
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Quarter text, band, the one window created and shown (-1: none), what it shows.
+    // Quarter text, band, the one window created and shown (-1: none), what it
+    // shows after a first drawing of the same quarter for "Toutes".
     void afficher_data() {
         QTest::addColumn<QString>("quart");
         QTest::addColumn<QString>("bande");
@@ -72,10 +77,19 @@ private slots:
                 << QString::fromLatin1(quart) << QString::fromLatin1(bande) << fenetre
                 << QString::fromLatin1(etat);
         };
-        ligne("1/4 N.E.monde", "Toutes", 0, "89|1|Toutes");
+        ligne("1/4 N.E.monde", "Toutes", 0, "1 89 90|3|Toutes");
+        ligne("1/4 N.E.monde", "7.0 Mhz", 0, "89|1|7.0 Mhz");
+        ligne("1/4 N.E.monde", "50 Mhz ", 0, "1 90|2|50 Mhz ");
         ligne("1/4 N.O.monde", "7.0 Mhz", 1, "66|1|7.0 Mhz");
-        ligne("1/4 S.E.monde", "Toutes", 2, "89|1|Toutes");
+        ligne("1/4 N.O.monde", "50 Mhz ", 1, "1 72|2|50 Mhz ");
+        ligne("1/4 S.E.monde", "Toutes", 2, "1 89 90|3|Toutes");
+        ligne("1/4 S.E.monde", "14 Mhz ", 2, "89|1|14 Mhz ");
         ligne("1/4 S.O.monde", "14 Mhz ", 3, "72|1|14 Mhz ");
+        ligne("1/4 S.O.monde", "50 Mhz ", 3, "1|1|50 Mhz ");
+        ligne("1/4 S.O.monde", "14 Mhz", 3, "|0|14 Mhz");
+        ligne("1/4 S.O.monde", "14 Mhz  ", 3, "|0|14 Mhz  ");
+        ligne("1/4 S.O.monde", "Toute", 3, "|0|Toute");
+        ligne("1/4 S.O.monde", "toutes", 3, "|0|toutes");
         ligne("1/4 n.e.monde", "Toutes", -1, "");
         ligne("1/4 N.O.monde ", "Toutes", -1, "");
     }
@@ -84,6 +98,7 @@ private slots:
         QFETCH(QString, bande);
         QFETCH(int, fenetre);
         QFETCH(QString, etat);
+        Choisir(quart, QStringLiteral("Toutes"));
         Select_Locator_Monde& s = Choisir(quart, bande);
         QVERIFY(s.isVisible());
         QCOMPARE(s.Liste_Zone->currentText(), quart);
@@ -101,7 +116,7 @@ private slots:
         Marque_Quart_Monde("1/4 N.O.monde", "Toutes");
         QPointer<Fenetre_Carte> no = Carte_Quart_Si_Existe(1);
         QVERIFY(no && !no->isVisible());
-        QCOMPARE(Etat(no), QStringLiteral("66|1|Toutes"));
+        QCOMPARE(Etat(no), QStringLiteral("1 66 72|3|Toutes"));
         const QPoint ecart = no->frameGeometry().center() - no->screen()->geometry().center();
         QVERIFY(qAbs(ecart.x()) <= 1 && qAbs(ecart.y()) <= 1);
         Select_Locator_Monde& s = Choisir(QStringLiteral("1/4 N.O.monde"), QStringLiteral("1.8 Mhz"));
