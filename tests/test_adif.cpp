@@ -54,6 +54,8 @@ private slots:
             "header lines are skipped, fields in them too; EOH inside a word ends the header",
             "Log <CALL:3>XXX <BAND:3>40M\nmade by GeoHash <CALL:3>F1A <EOR>\n<CALL:3>F2B <BAND:3>20M <EOR>\n",
             {Court("F2B", "14 Mhz ")});
+        Rangee("EOH opening the log: its line is the header",
+               "EOH <CALL:3>XXX <BAND:3>40M\n<CALL:3>F1A <BAND:3>20M <EOR>", {Court("F1A", "14 Mhz ")});
         Rangee("text after <EOH> begins the first record, also after EOH in a word",
                "header\nGEOH <eoh><CALL:3>F1A <BAND:3>40M <EOR><CALL:3>F2B\n<BAND:3>20M<EOR>",
                {Court("F1A", "7.0 Mhz"), Court("F2B", "14 Mhz ")});
@@ -64,6 +66,12 @@ private slots:
             "record across lines, value and tags cut by line ends",
             "<EOH>\n<CALL:5>F1\nAB <BA\nND:3>4\r\n0M\n<GRID\r\nSQUARE:4>JN18\n<EO\nR><CALL:3>F2B<BAND:3>20M",
             {Ligne("JN18", "7.0 Mhz", "", "", "F1AB", "//"), Court("F2B", "14 Mhz ")});
+        Rangee("each of the seven values and tag names cut by line ends",
+               "<EOH>\n<GRIDS\nQUARE:8>JN1\n8ABCD <CQ\nZ:2>1\n4 <DX\nCC:3>2\n27 <CA\nLL:4>F\n1AB "
+               "<QSO_D\nATE:8>2024031\n5 <FR\nEQ:6>1\n4.074 <EOR>\n"
+               "<\nCALL:3>F2B <BAN\nD:3>2\n0M <QSO_DATE:8>20240\n315 <EOR>\n",
+               {Ligne("JN18AB", "14 Mhz ", "14", "227", "F1AB", "15/03/2024"),
+                Ligne("", "14 Mhz ", "", "", "F2B", "15/03/2024")});
         Rangee("nothing carries over to the next record; empty GRIDSQUARE is the blank locator",
                "<EOH>\n<CALL:3>F1A <BAND:3>40M <CQZ:2>14 <DXCC:3>227 <QSO_DATE:8>20200101 "
                "<GRIDSQUARE:4>JN18 <EOR>\n<GRIDSQUARE:0> <FREQ:6>14.074 <EOR>\n",
@@ -121,11 +129,16 @@ private slots:
         const char* autres[][2] = {
             {"<band:8> 1.25cm ", "24 Ghz "}, {"<BAND:3>60M", "1.8 Mhz"},
             {"<BAND:4>20 M", "1.8 Mhz"},     {"<BAND:0> <FREQ:6>14.074", "1.8 Mhz"},
+            {"<BAND:7>1.25CMX", "1.8 Mhz"},  {"<BAND:5>70CMM", "1.8 Mhz"},
+            {"<BAND:3>2M2", "1.8 Mhz"},      {"<BAND:6>14.074", "1.8 Mhz"},
             {"<MODE:2>CW", "1.8 Mhz"},       {"<FREQ:5>3.573", "3.5 Mhz"},
             {"<FREQ:7>24000.0", "24 Ghz "},  {"<FREQ:8> 21.074 ", "21 Mhz "},
             {"<FREQ:5>1.840", "1.8 Mhz"},    {"<FREQ:6>1296.2", "1.8 Mhz"},
             {"<FREQ:6>14,074", "1.8 Mhz"},   {"<FREQ:2>.5", "1.8 Mhz"},
-
+            {"<FREQ:5>14.07", "14 Mhz "},    {"<FREQ:6>14.074", "14 Mhz "},
+            {"<FREQ:7>10368.1", "1.8 Mhz"},  {"<FREQ:5>24000", "24 Ghz "},
+            {"<FREQ:6>240000", "24 Ghz "},   {"<FREQ:6>5660.5", "5.7 Ghz"},
+            {"<FREQ:4>145.", "144 Mhz"},     {"<FREQ:4>.144", "1.8 Mhz"},
         };
         for (const auto& [champs, libelle] : autres)
             QTest::addRow("%s", champs)

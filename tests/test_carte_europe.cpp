@@ -109,24 +109,28 @@ private slots:
         QCOMPARE(g.findChild<QWidget*>(QStringLiteral("cel(1)"))->geometry(), QRect(264, 16, 25, 17));
     }
 
-    // After a first run for every band; 547 and 631 fall in the first and
-    // second count ranges, but both groups mark them.
+    // After a first run for every band, which marks the first and the last
+    // cell of both count ranges (1, 547; 548, 632) and of the added squares
+    // (624, 632); 631 falls in the second range, but the first group marks it.
     void bande_data() {
         QTest::addColumn<QString>("bande");
         QTest::addColumn<QString>("etat");
         const auto ligne = [](const char* bande, const char* etat) {
             QTest::newRow(bande) << QString::fromLatin1(bande) << QString::fromLatin1(etat);
         };
-        ligne("14 Mhz ", "212 547 631 632|4|14 Mhz ");
-        ligne("Toutes", "212 547 548 624 631 632|6|Toutes");
+        ligne("14 Mhz ", "1 547 548 623 624 631 632|7|14 Mhz ");
+        ligne("7.0 Mhz", "212|1|7.0 Mhz");
+        ligne("Toutes", "1 212 547 548 623 624 631 632|8|Toutes");
         ligne("14 Mhz", "|0|14 Mhz"); // typed without the blank
+        ligne("14 Mhz  ", "|0|14 Mhz  ");
         ligne("toutes", "|0|toutes");
+        ligne("Toute", "|0|Toute");
     }
     void bande() {
         QFETCH(QString, bande);
         QFETCH(QString, etat);
-        Remplir("JN18AB|14 Mhz ;JN18CD|7.0 Mhz;KM24|14 Mhz ;IN89|7.0 Mhz;JM75|14 Mhz ;KN90|14 Mhz ;"
-                "KM09|7.0 Mhz");
+        Remplir("JN18AB|7.0 Mhz;IO89|14 Mhz ;KM24|14 Mhz ;IN89|14 Mhz ;JM75|14 Mhz ;KN90|14 Mhz ;"
+                "KM09|14 Mhz ;KM90|14 Mhz ;JN18CD|7.0 Mhz");
         Afficher(QStringLiteral("Toutes")); // marks that a later run must clear
         QCOMPARE(Etat(Afficher(bande)), etat);
     }

@@ -48,17 +48,19 @@ private slots:
     void init() {
         Vider_Tab_Qso();
         Ranger_Dans_Tab_Qso({Ligne("JN18AA", "21 Mhz "), Ligne("JN33", "7.0 Mhz"), Ligne("IO91", "144 Mhz"),
-                             Ligne("", "7.0 Mhz"), Ligne("QA", "14 Mhz "), Ligne("SA00", "14 Mhz ")});
+                             Ligne("", "7.0 Mhz"), Ligne("QA", "14 Mhz "), Ligne("SA00", "14 Mhz "),
+                             Ligne("AR", "50 Mhz "), Ligne("RA01", "50 Mhz ")});
     }
     void cleanup() {
         if (Fenetre_Carte* f = Carte_Monde_Si_Existe()) f->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // A band typed into the list after a first drawing for "Toutes": leaving
-    // the list draws nothing; "Afficher" (a click, or Return or Enter on the
-    // focused button) then leaves only the new band's fields marked; the
-    // typed text never joins the list.
+    // A band typed into the list after a first drawing for "Toutes", which
+    // marks the first and the last cell (AR, RA): leaving the list draws
+    // nothing; "Afficher" (a click, or Return or Enter on the focused button)
+    // then leaves only the new band's fields marked; the band is compared
+    // exactly; the typed text never joins the list.
     void afficher_data() {
         QTest::addColumn<QString>("bande");
         QTest::addColumn<int>("sortie"); // the key that leaves the list
@@ -74,11 +76,14 @@ private slots:
             QTest::addRow("'%s' %s, %s", bande, nom(sortie), nom(appui))
                 << QString::fromLatin1(bande) << int(sortie) << appui << QString::fromLatin1(etat);
         };
-        ligne("Toutes", Qt::Key_Return, 0, "IO JN QA|3|Toutes");
+        ligne("Toutes", Qt::Key_Return, 0, "AR IO JN QA RA|5|Toutes");
         ligne("14 Mhz ", Qt::Key_Return, Qt::Key_Return, "QA|1|14 Mhz ");
         ligne("7.0 Mhz", Qt::Key_Tab, Qt::Key_Enter, "JN|1|7.0 Mhz");
+        ligne("50 Mhz ", Qt::Key_Tab, 0, "AR RA|2|50 Mhz ");
         ligne("toutes", Qt::Key_Enter, 0, "|0|toutes");
+        ligne("Toute", Qt::Key_Return, 0, "|0|Toute");
         ligne("14 Mhz", Qt::Key_Tab, 0, "|0|14 Mhz");
+        ligne("14 Mhz  ", Qt::Key_Enter, Qt::Key_Return, "|0|14 Mhz  ");
     }
     void afficher() {
         QFETCH(QString, bande);
@@ -87,7 +92,7 @@ private slots:
         QFETCH(QString, etat);
         Fenetre_Carte& carte = Ouvrir();
         QTest::mouseClick(carte.Command1(), Qt::LeftButton);
-        const QString toutes = QStringLiteral("IO JN QA|3|Toutes");
+        const QString toutes = QStringLiteral("AR IO JN QA RA|5|Toutes");
         QCOMPARE(Etat(carte), toutes);
         QApplication::setActiveWindow(&carte);
         QVERIFY(QTest::qWaitForWindowActive(&carte));
@@ -118,7 +123,7 @@ private slots:
         QTest::mouseClick(premiere->Command1(), Qt::LeftButton);
         QCOMPARE(&Ouvrir(), premiere.data());
         Ranger_Dans_Tab_Qso({Ligne("RR", "50 Mhz ")});
-        QCOMPARE(Etat(*premiere), QStringLiteral("IO JN QA|3|Toutes"));
+        QCOMPARE(Etat(*premiere), QStringLiteral("AR IO JN QA RA|5|Toutes"));
         QTest::mouseClick(premiere->Command1(), Qt::LeftButton);
         QCOMPARE(Etat(*premiere), QStringLiteral("RR|1|Toutes"));
 

@@ -22,10 +22,12 @@ void Remplir_Tab_Qso(const QString& qsos) {
     Ranger_Dans_Tab_Qso(std::move(lignes));
 }
 
-// The marked cells of field JN's grid; {-1} when its labels disagree with nb or the band.
-std::vector<int> Marquer(const QString& bande, int& nb) {
-    Grille_Cellules g = Grille_Design(Description_Carte_Champ(Index_Champ("JN")));
-    Remplir_Moyens_Carres(bande.toStdString(), "JN", nb, &g);
+// The marked cells of a field's grid after a first run for "Toutes" and one
+// for the band; {-1} when its labels disagree with nb or the band.
+std::vector<int> Marquer(const QString& bande, int& nb, const std::string& champ = "JN") {
+    Grille_Cellules g = Grille_Design(Description_Carte_Champ(Index_Champ(champ)));
+    Remplir_Moyens_Carres("Toutes", champ, nb, &g);
+    Remplir_Moyens_Carres(bande.toStdString(), champ, nb, &g);
     if (g.Compte() != std::to_string(nb) || g.Bande() != bande.toStdString()) return {-1};
     return g.Cellules_Marquees();
 }
@@ -69,17 +71,29 @@ private slots:
                  QStringLiteral("Carré(s) moyen(s) du carré JN contacté(s) bande : "));
     }
 
-    // Marking field JN's squares.
+    // Marking a field's squares (JN unless named).
     void marquage_data() {
         QTest::addColumn<QString>("qsos");
         QTest::addColumn<QString>("bande");
         QTest::addColumn<std::vector<int>>("marquees");
-        const auto ligne = [](const char* nom, const char* qsos, const char* bande,
-                              std::vector<int> marquees) {
-            QTest::newRow(nom) << QString::fromLatin1(qsos) << QString::fromLatin1(bande) << marquees;
+        QTest::addColumn<QString>("champ");
+        const auto ligne = [](const char* nom, const char* qsos, const char* bande, std::vector<int> marquees,
+                              const QString& champ = QStringLiteral("JN")) {
+            QTest::newRow(nom) << QString::fromLatin1(qsos).replace(QStringLiteral("JN"), champ)
+                               << QString::fromLatin1(bande) << marquees << champ;
         };
         ligne("JN18 on 14 Mhz", "JN18|14 Mhz ;JN27|7.0 Mhz", "14 Mhz ", {18});
         ligne("label without its blank", "JN18|14 Mhz ", "14 Mhz", {});
+        ligne("label with two blanks", "JN18|14 Mhz ", "14 Mhz  ", {});
+        ligne("Toute", "JN18|14 Mhz ", "Toute", {});
+        ligne("toutes", "JN18|14 Mhz ", "toutes", {});
+        // Every field's first and last cells are marked and counted, then cleared by the next run.
+        for (const char* champ : {"IM", "IN", "IO", "JM", "JN", "JO", "KM", "KN", "KO"}) {
+            const char* qsos = "JN00|14 Mhz ;JN99|14 Mhz ;JN45|7.0 Mhz";
+            const QString c = QString::fromLatin1(champ);
+            ligne(qPrintable(c + QStringLiteral(" 00 and 99")), qsos, "14 Mhz ", {0, 99}, c);
+            ligne(qPrintable(c + QStringLiteral(" 00 and 99 cleared")), qsos, "7.0 Mhz", {45}, c);
+        }
         ligne("three bands, one square", "JN18|14 Mhz ;JN18|7.0 Mhz;JN18|144 Mhz", "Toutes", {18});
         ligne("corners", "JN90|3.5 Mhz;JN00|3.5 Mhz;JN09AB|3.5 Mhz", "3.5 Mhz", {0, 9, 90});
         ligne("field only, none, other field, lower case, malformed digits",
@@ -91,9 +105,10 @@ private slots:
         QFETCH(QString, qsos);
         QFETCH(QString, bande);
         QFETCH(std::vector<int>, marquees);
+        QFETCH(QString, champ);
         Remplir_Tab_Qso(qsos);
         int nb = -1;
-        QCOMPARE(Marquer(bande, nb), marquees);
+        QCOMPARE(Marquer(bande, nb, champ.toStdString()), marquees);
         QCOMPARE(nb, int(marquees.size()));
     }
 

@@ -49,15 +49,28 @@ private slots:
         QCOMPARE(QString::fromStdString(cellule.Libelle), champ);
     }
 
-    // One cell per field; AB is the one shorter world cell, Text1(2) of the
-    // east quarters the one smaller font.
-    void tailles_et_polices() {
+    // One cell per field, at the left of its column and the top of its row;
+    // AB is the one shorter world cell, Text1(2) of the east quarters the one
+    // smaller font.
+    void places_tailles_et_polices() {
+        const int x_monde[] = {240,  960,  1800, 2640, 3480,  4200,  5040,  5760,  6600,
+                               7440, 8160, 9000, 9840, 10560, 11400, 12240, 13080, 13800};
+        const int y_monde[] = {120,  720,  1200, 1680, 2280, 2760, 3240, 3840, 4320,
+                               4800, 5400, 5880, 6480, 6960, 7560, 8040, 8520, 9120};
+        const int x_quarts[] = {480, 1800, 3000, 4320, 5640, 6960, 8280, 9600, 10920, 12240};
+        const int y_quarts[] = {240, 840, 1440, 2160, 2760, 3480, 4080, 4800, 5400};
         for (int carte = -1; carte < 4; ++carte) {
             const auto& cellules = Description(carte).Cellules;
             QCOMPARE(int(cellules.size()), Zone(carte).Nombre());
+            const int colonnes = Zone(carte).Colonnes;
             for (const auto& c : cellules) {
+                const int colonne = (c.Index - 1) % colonnes, rangee = (c.Index - 1) / colonnes;
+                QCOMPARE(c.Rect.Left, carte < 0 ? x_monde[colonne] : x_quarts[colonne]);
+                QCOMPARE(c.Rect.Top, carte < 0 ? y_monde[rangee] : y_quarts[rangee]);
                 const bool ab = carte < 0 && c.Zone == "AB";
+                QCOMPARE(c.Rect.Width, carte < 0 ? 375 : 495);
                 QCOMPARE(c.Rect.Height, carte < 0 ? (ab ? 225 : 255) : 375);
+                QVERIFY(!c.Pol.Gras);
                 const bool petite = (carte == 0 || carte == 2) && c.Index == 2;
                 QCOMPARE(c.Pol.Points, carte < 0 ? 9.0 : petite ? 9.75 : 12.0);
             }

@@ -62,14 +62,19 @@ private slots:
     void init() {
         Vider_Tab_Qso();
         Ranger_Dans_Tab_Qso({Ligne("QA12", "14 Mhz "), Ligne("QJ", "7.0 Mhz"), Ligne("BJ01", "14 Mhz "),
-                             Ligne("BJ02", "7.0 Mhz"), Ligne("", "7.0 Mhz"), Ligne("HA", "14 Mhz ")});
+                             Ligne("BJ02", "7.0 Mhz"), Ligne("", "7.0 Mhz"), Ligne("HA", "14 Mhz "),
+                             // The first and last cells of each quarter.
+                             Ligne("IR", "50 Mhz "), Ligne("RJ", "50 Mhz "), Ligne("AR", "50 Mhz "),
+                             Ligne("HJ", "50 Mhz "), Ligne("II", "50 Mhz "), Ligne("RA", "50 Mhz "),
+                             Ligne("AI", "50 Mhz ")});
     }
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Quarter text, band, the one window created and shown (-1: none), what it shows.
+    // Quarter text, band, the one window created and shown (-1: none), what it
+    // shows after a first drawing of the same quarter for "Toutes".
     void afficher_data() {
         QTest::addColumn<QString>("quart");
         QTest::addColumn<QString>("bande");
@@ -80,10 +85,19 @@ private slots:
                 << QString::fromLatin1(quart) << QString::fromLatin1(bande) << fenetre
                 << QString::fromLatin1(etat);
         };
-        ligne("1/4 N.E.monde", "Toutes", 0, "89|1|Toutes");
+        ligne("1/4 N.E.monde", "Toutes", 0, "1 89 90|3|Toutes");
+        ligne("1/4 N.E.monde", "7.0 Mhz", 0, "89|1|7.0 Mhz");
+        ligne("1/4 N.E.monde", "50 Mhz ", 0, "1 90|2|50 Mhz ");
         ligne("1/4 N.O.monde", "7.0 Mhz", 1, "66|1|7.0 Mhz");
-        ligne("1/4 S.E.monde", "Toutes", 2, "89|1|Toutes");
+        ligne("1/4 N.O.monde", "50 Mhz ", 1, "1 72|2|50 Mhz ");
+        ligne("1/4 S.E.monde", "Toutes", 2, "1 89 90|3|Toutes");
+        ligne("1/4 S.E.monde", "14 Mhz ", 2, "89|1|14 Mhz ");
         ligne("1/4 S.O.monde", "14 Mhz ", 3, "72|1|14 Mhz ");
+        ligne("1/4 S.O.monde", "50 Mhz ", 3, "1|1|50 Mhz ");
+        ligne("1/4 S.O.monde", "14 Mhz", 3, "|0|14 Mhz");
+        ligne("1/4 S.O.monde", "14 Mhz  ", 3, "|0|14 Mhz  ");
+        ligne("1/4 S.O.monde", "Toute", 3, "|0|Toute");
+        ligne("1/4 S.O.monde", "toutes", 3, "|0|toutes");
         ligne("1/4 n.e.monde", "Toutes", -1, "");
         ligne("1/4 N.O.monde ", "Toutes", -1, "");
     }
@@ -92,9 +106,12 @@ private slots:
         QFETCH(QString, bande);
         QFETCH(int, fenetre);
         QFETCH(QString, etat);
+        Choisir(quart, QStringLiteral("Toutes")); // a first drawing, then a second over it
+        const QString avant = fenetre < 0 ? QString() : Etat(Carte_Quart_Si_Existe(fenetre));
         Select_Locator_Monde& s = Taper(quart, bande);
         // Return in a list draws nothing, and leaves the typed texts as they are.
-        for (int q = 0; q < 4; ++q) QVERIFY(!Carte_Quart_Si_Existe(q));
+        for (int q = 0; q < 4; ++q) QCOMPARE(Carte_Quart_Si_Existe(q) != nullptr, q == fenetre);
+        if (fenetre >= 0) QCOMPARE(Etat(Carte_Quart_Si_Existe(fenetre)), avant);
         QCOMPARE(s.Liste_Zone->currentText(), quart);
         QCOMPARE(s.Bande_T->currentText(), bande);
         QTest::mouseClick(s.Command1, Qt::LeftButton);
@@ -113,7 +130,7 @@ private slots:
         Marque_Quart_Monde("1/4 N.O.monde", "Toutes");
         QPointer<Fenetre_Carte> no = Carte_Quart_Si_Existe(1);
         QVERIFY(no && !no->isVisible());
-        QCOMPARE(Etat(no), QStringLiteral("66|1|Toutes"));
+        QCOMPARE(Etat(no), QStringLiteral("1 66 72|3|Toutes"));
         Select_Locator_Monde& s = Choisir(QStringLiteral("1/4 N.O.monde"), QStringLiteral("1.8 Mhz"));
         QCOMPARE(Carte_Quart_Si_Existe(1), no.data());
         QVERIFY(no->isVisible());

@@ -33,6 +33,9 @@ private slots:
         QTest::newRow("1/2/3: Toutes") << exemple << QByteArray("Toutes") << QList<int>{1, 2, 3, 1, 1};
         QTest::newRow("1/2/3: 14 Mhz") << exemple << QByteArray("14 Mhz") << QList<int>{1, 1, 2, 1, 1};
         QTest::newRow("1/2/3: 7.0 Mhz") << exemple << QByteArray("7.0 Mhz") << QList<int>{1, 1, 1, 1, 1};
+        // The selection is compared exactly: no prefix, no blank, no case folding.
+        for (const char* autre : {"14", "14 Mhz ", " 14 Mhz", "14 MHZ", "Toute", "Toutes "})
+            QTest::addRow("1/2/3: '%s'", autre) << exemple << QByteArray(autre) << QList<int>{0, 0, 0, 0, 0};
 
         // Under a band only the first line of a subsquare brings its zone (the
         // 14 sorts first): with JN18AB's 15 there are two zones, without it one.
