@@ -78,7 +78,7 @@ std::optional<QMargins> Marges_X11(QWidget& fenetre) {
     // The window manager answers by setting the property on the window; it
     // does so at once, but in its own process: look for it a few times.
     using namespace std::chrono_literals;
-    const auto limite = std::chrono::steady_clock::now() + 300ms;
+    const auto limite = std::chrono::steady_clock::now() + 1s;
     do {
         const auto v = Propriete(c, fenetre_x, extents, XCB_ATOM_CARDINAL, 4);
         if (v.size() == 4) // left, right, top, bottom

@@ -14,7 +14,7 @@ namespace Sous_Programmes {
 // The frame the window manager will give this window, asked before it is
 // shown (X11 window managers that answer _NET_REQUEST_FRAME_EXTENTS). Empty
 // where no window manager can tell: another platform, no window manager, or
-// no answer within a fraction of a second. Creates the native window.
+// no answer within a second. Creates the native window.
 std::optional<QMargins> Marges_Cadre_Prevues(QWidget& fenetre);
 
 // The frame a shown window has now (none before the window manager has framed
