@@ -21,20 +21,6 @@ using namespace Sous_Programmes;
 
 namespace {
 
-// Fills Tab_Qso from "locator|band|call|date;..." (call and date optional), bytes as given.
-void Remplir(const char* qsos) {
-    std::vector<std::string> lignes;
-    for (const QByteArray& q : QByteArray(qsos).split(';')) {
-        QList<QByteArray> p = q.split('|');
-        p.resize(4);
-        lignes.push_back((p[0].leftJustified(6) + "  " + p[1].leftJustified(8) + "  14  227  " +
-                          p[2].leftJustified(15) + "  " + p[3])
-                             .toStdString());
-    }
-    Vider_Tab_Qso();
-    Ranger_Dans_Tab_Qso(std::move(lignes));
-}
-
 // What the map shows: its red cells (italic, every other one black and
 // upright; "?k" for a cell drawn otherwise), then its count and band labels.
 QString Etat(const Fenetre_Europe& f) {
@@ -89,7 +75,7 @@ private slots:
 
     // One window while open; after a run and a close, a fresh one in its design state.
     void etat_design_et_reouverture() {
-        Remplir("JN18|14 Mhz ");
+        Remplir_Tab_Qso("JN18|14 Mhz ");
         QPointer<Fenetre_Europe> f = &Afficher(QStringLiteral("14 Mhz "));
         QCOMPARE(Etat(*f), QStringLiteral("212|1|14 Mhz "));
         Ouvrir_Carte_Europe();
@@ -129,8 +115,8 @@ private slots:
     void bande() {
         QFETCH(QString, bande);
         QFETCH(QString, etat);
-        Remplir("JN18AB|7.0 Mhz;IO89|14 Mhz ;KM24|14 Mhz ;IN89|14 Mhz ;JM75|14 Mhz ;KN90|14 Mhz ;"
-                "KM09|14 Mhz ;KM90|14 Mhz ;JN18CD|7.0 Mhz");
+        Remplir_Tab_Qso("JN18AB|7.0 Mhz;IO89|14 Mhz ;KM24|14 Mhz ;IN89|14 Mhz ;JM75|14 Mhz ;KN90|14 Mhz ;"
+                        "KM09|14 Mhz ;KM90|14 Mhz ;JN18CD|7.0 Mhz");
         Afficher(QStringLiteral("Toutes")); // marks that a later run must clear
         QCOMPARE(Etat(Afficher(bande)), etat);
     }
@@ -139,9 +125,10 @@ private slots:
     // merged; the log's bytes kept; the file rewritten whole at every run.
     void rapport() {
         Ecrire_Fichier(plateforme->dossier, QStringLiteral("Carres non references.txt"), "old line\r\n");
-        Remplir("KM28|14 Mhz |SV1AA|01/02/2023;IO00|14 Mhz |G4\xC9Z/P|02/02/2023;FN31|14 Mhz ;|14 Mhz ;"
-                "jn30|14 Mhz ;JN18|14 Mhz ;JN30|14 Mhz |F6BBB|04/02/2023XY;JN30|14 Mhz |F6BBB|04/02/2023;"
-                "KM26|7.0 Mhz|4X1AA|05/02/2023;JN|14 Mhz |F5CCC|6/2/23");
+        Remplir_Tab_Qso(
+            "KM28|14 Mhz |SV1AA|01/02/2023;IO00|14 Mhz |G4\xC9Z/P|02/02/2023;FN31|14 Mhz ;|14 Mhz ;"
+            "jn30|14 Mhz ;JN18|14 Mhz ;JN30|14 Mhz |F6BBB|04/02/2023XY;JN30|14 Mhz |F6BBB|04/02/2023;"
+            "KM26|7.0 Mhz|4X1AA|05/02/2023;JN|14 Mhz |F5CCC|6/2/23");
         QCOMPARE(Etat(Afficher(QStringLiteral("14 Mhz "))), QStringLiteral("212|1|14 Mhz "));
         QCOMPARE(Rapport(), QByteArray("QSO du 02/02/2023 station G4\xC9Z/P carr\xE9 locator IO00\r\n"
                                        "QSO du 04/02/2023 station F6BBB carr\xE9 locator JN30\r\n"
@@ -193,7 +180,7 @@ private slots:
         if (p == Panne::Dossier_Absent) plateforme->dossier = rapport + QStringLiteral("/d");
         if (p == Panne::Dossier_Protege) QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner);
         if (p == Panne::Ancien_Protege) QFile::setPermissions(rapport, QFile::ReadOwner);
-        Remplir("JN18|14 Mhz ;IO00|14 Mhz ");
+        Remplir_Tab_Qso("JN18|14 Mhz ;IO00|14 Mhz ");
 
         // A write beyond the process's file size limit fails as a full disk
         // would, but is no full disk.

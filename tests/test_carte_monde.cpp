@@ -17,11 +17,6 @@ using namespace Sous_Programmes;
 
 namespace {
 
-std::string Ligne(std::string locator, std::string_view bande) {
-    locator.resize(6, ' ');
-    return locator + "  " + std::string(bande) + "   14  227  F1ABC            01/02/2023";
-}
-
 // What the map shows: the fields of its green cells, sorted, then its count and band labels.
 QString Etat(const Fenetre_Carte& carte) {
     QStringList verts;
@@ -47,9 +42,10 @@ class Test_Carte_Monde : public QObject {
 private slots:
     void init() {
         Vider_Tab_Qso();
-        Ranger_Dans_Tab_Qso({Ligne("JN18AA", "21 Mhz "), Ligne("JN33", "7.0 Mhz"), Ligne("IO91", "144 Mhz"),
-                             Ligne("", "7.0 Mhz"), Ligne("QA", "14 Mhz "), Ligne("SA00", "14 Mhz "),
-                             Ligne("AR", "50 Mhz "), Ligne("RA01", "50 Mhz ")});
+        Ranger_Dans_Tab_Qso({Ligne_Essai("JN18AA", "21 Mhz "), Ligne_Essai("JN33", "7.0 Mhz"),
+                             Ligne_Essai("IO91", "144 Mhz"), Ligne_Essai("", "7.0 Mhz"),
+                             Ligne_Essai("QA", "14 Mhz "), Ligne_Essai("SA00", "14 Mhz "),
+                             Ligne_Essai("AR", "50 Mhz "), Ligne_Essai("RA01", "50 Mhz ")});
     }
     void cleanup() {
         if (Fenetre_Carte* f = Carte_Monde_Si_Existe()) f->close();
@@ -122,7 +118,7 @@ private slots:
         QVERIFY(premiere->isVisible());
         QTest::mouseClick(premiere->Command1(), Qt::LeftButton);
         QCOMPARE(&Ouvrir(), premiere.data());
-        Ranger_Dans_Tab_Qso({Ligne("RR", "50 Mhz ")});
+        Ranger_Dans_Tab_Qso({Ligne_Essai("RR", "50 Mhz ")});
         QCOMPARE(Etat(*premiere), QStringLiteral("AR IO JN QA RA|5|Toutes"));
         QTest::mouseClick(premiere->Command1(), Qt::LeftButton);
         QCOMPARE(Etat(*premiere), QStringLiteral("RR|1|Toutes"));

@@ -11,17 +11,6 @@ using namespace Sous_Programmes;
 
 namespace {
 
-// Records "locator|band;locator|band;..." from index 1; a locator may be shorter than 6.
-void Remplir_Tab_Qso(const QString& qsos) {
-    std::vector<std::string> lignes;
-    for (const QString& q : qsos.split(QLatin1Char(';')))
-        lignes.push_back(q.section(QLatin1Char('|'), 0, 0).leftJustified(6).toStdString() + "  " +
-                         q.section(QLatin1Char('|'), 1).toStdString() +
-                         "   14  230  F1ABC            01/02/2020");
-    Vider_Tab_Qso();
-    Ranger_Dans_Tab_Qso(std::move(lignes));
-}
-
 // The marked cells of a field's grid after a first run for "Toutes" and one
 // for the band; {-1} when its labels disagree with nb or the band.
 std::vector<int> Marquer(const QString& bande, int& nb, const std::string& champ = "JN") {
@@ -106,7 +95,7 @@ private slots:
         QFETCH(QString, bande);
         QFETCH(std::vector<int>, marquees);
         QFETCH(QString, champ);
-        Remplir_Tab_Qso(qsos);
+        Remplir_Tab_Qso(qsos.toStdString());
         int nb = -1;
         QCOMPARE(Marquer(bande, nb, champ.toStdString()), marquees);
         QCOMPARE(nb, int(marquees.size()));
@@ -115,7 +104,7 @@ private slots:
     // Only records 1..Nb_Qso-1 are read: not slot 0, not the lines an
     // earlier, longer import left above the end; none at all before an import.
     void lignes_lues() {
-        Remplir_Tab_Qso(QStringLiteral("JN11|14 Mhz ;JN12|14 Mhz "));
+        Remplir_Tab_Qso("JN11|14 Mhz ;JN12|14 Mhz ");
         Tab_Qso[0] = Tab_Qso[1];
         Tab_Qso[0][3] = '4';
         Nb_Qso = 2;

@@ -20,16 +20,6 @@ namespace {
 
 enum { IM = 0, JN = 4, KN = 7, KO = 8 };
 
-// Records "JN18|14 Mhz ;..." as record lines from index 1.
-void Remplir_Tab_Qso(const char* qsos) {
-    std::vector<std::string> lignes;
-    for (const QString& q : QString::fromLatin1(qsos).split(QLatin1Char(';')))
-        lignes.push_back(q.section(QLatin1Char('|'), 0, 0).leftJustified(6).toStdString() + "  " +
-                         q.section(QLatin1Char('|'), 1).toStdString() + "   14");
-    Vider_Tab_Qso();
-    Ranger_Dans_Tab_Qso(std::move(lignes));
-}
-
 Select_Locator& Chooser() {
     Ouvrir_Select_Locator();
     return *Select_Locator_Si_Existe();

@@ -16,11 +16,6 @@ using namespace Sous_Programmes;
 
 namespace {
 
-std::string Ligne(std::string locator, std::string_view bande) {
-    locator.resize(6, ' ');
-    return locator + "  " + std::string(bande) + "   14  227  F1ABC            01/02/2023";
-}
-
 // What a quarter map shows: its green cells, then its count and band labels.
 QString Etat(const Fenetre_Carte* carte) {
     QStringList vertes;
@@ -61,12 +56,13 @@ class Test_Select_Locator_Monde : public QObject {
 private slots:
     void init() {
         Vider_Tab_Qso();
-        Ranger_Dans_Tab_Qso({Ligne("QA12", "14 Mhz "), Ligne("QJ", "7.0 Mhz"), Ligne("BJ01", "14 Mhz "),
-                             Ligne("BJ02", "7.0 Mhz"), Ligne("", "7.0 Mhz"), Ligne("HA", "14 Mhz "),
-                             // The first and last cells of each quarter.
-                             Ligne("IR", "50 Mhz "), Ligne("RJ", "50 Mhz "), Ligne("AR", "50 Mhz "),
-                             Ligne("HJ", "50 Mhz "), Ligne("II", "50 Mhz "), Ligne("RA", "50 Mhz "),
-                             Ligne("AI", "50 Mhz ")});
+        Ranger_Dans_Tab_Qso(
+            {Ligne_Essai("QA12", "14 Mhz "), Ligne_Essai("QJ", "7.0 Mhz"), Ligne_Essai("BJ01", "14 Mhz "),
+             Ligne_Essai("BJ02", "7.0 Mhz"), Ligne_Essai("", "7.0 Mhz"), Ligne_Essai("HA", "14 Mhz "),
+             // The first and last cells of each quarter.
+             Ligne_Essai("IR", "50 Mhz "), Ligne_Essai("RJ", "50 Mhz "), Ligne_Essai("AR", "50 Mhz "),
+             Ligne_Essai("HJ", "50 Mhz "), Ligne_Essai("II", "50 Mhz "), Ligne_Essai("RA", "50 Mhz "),
+             Ligne_Essai("AI", "50 Mhz ")});
     }
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();

@@ -1,6 +1,7 @@
 // The five totals from the sorted list of located lines, quirks included.
 #include "core/Tab_Qso.h"
 #include "core/Totaux.h"
+#include "tests/support/Plateforme_Test.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -12,9 +13,8 @@ namespace {
 // "locator|band label (7 characters)|zone|dxcc" as a record line.
 std::string Ligne(const QByteArray& decrite) {
     const QByteArrayList p = decrite.split('|');
-    return (p[0].leftJustified(6) + "  " + p[1] + "   " + p[2].leftJustified(2) + "  " +
-            p[3].leftJustified(3) + "  " + QByteArray("F1ABC").leftJustified(15) + "  01/01/2020")
-        .toStdString();
+    return Ligne_Essai(p[0].toStdString(), p[1].toStdString(), p[2].toStdString(), p[3].toStdString(),
+                       "F1ABC", "01/01/2020");
 }
 
 } // namespace

@@ -19,6 +19,14 @@
 
 namespace Sous_Programmes {
 
+namespace {
+// The frame around a client area, from the two rectangles.
+QMargins Marges_Entre(const QRect& dehors, const QRect& dedans) {
+    return {dedans.left() - dehors.left(), dedans.top() - dehors.top(), dehors.right() - dedans.right(),
+            dehors.bottom() - dedans.bottom()};
+}
+} // namespace
+
 #if VELTRIX_DEMANDE_X11
 
 namespace {
@@ -30,6 +38,21 @@ xcb_atom_t Atome(xcb_connection_t* c, const char* nom) {
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(nom)), nom), nullptr),
         &std::free);
     return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The atoms used here, interned once: the connection lasts as long as the program.
+struct Atomes {
+    xcb_atom_t Verif, Supportes, Demande, Extents;
+};
+const Atomes& Atomes_X11(xcb_connection_t* c) {
+    static const Atomes a{Atome(c, "_NET_SUPPORTING_WM_CHECK"), Atome(c, "_NET_SUPPORTED"),
+                          Atome(c, "_NET_REQUEST_FRAME_EXTENTS"), Atome(c, "_NET_FRAME_EXTENTS")};
+    return a;
+}
+
+xcb_connection_t* Connexion_X11() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
 }
 
 // Up to `nombre` 32-bit values of a property, or none.
@@ -44,24 +67,21 @@ std::vector<std::uint32_t> Propriete(xcb_connection_t* c, xcb_window_t w, xcb_at
 
 // A window manager runs (its check window names itself) and says it answers
 // frame-extent requests. A stale root property of one that has quit is not enough.
-bool Gestionnaire_Repond(xcb_connection_t* c, xcb_window_t racine, xcb_atom_t demande) {
-    const xcb_atom_t verif = Atome(c, "_NET_SUPPORTING_WM_CHECK");
-    const auto fenetre_wm = Propriete(c, racine, verif, XCB_ATOM_WINDOW, 1);
-    if (fenetre_wm.size() != 1 || Propriete(c, fenetre_wm[0], verif, XCB_ATOM_WINDOW, 1) != fenetre_wm)
+bool Gestionnaire_Repond(xcb_connection_t* c, xcb_window_t racine) {
+    const Atomes& a = Atomes_X11(c);
+    if (a.Demande == XCB_ATOM_NONE) return false;
+    const auto fenetre_wm = Propriete(c, racine, a.Verif, XCB_ATOM_WINDOW, 1);
+    if (fenetre_wm.size() != 1 || Propriete(c, fenetre_wm[0], a.Verif, XCB_ATOM_WINDOW, 1) != fenetre_wm)
         return false;
-    const auto supportes = Propriete(c, racine, Atome(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
-    return std::find(supportes.begin(), supportes.end(), demande) != supportes.end();
+    const auto supportes = Propriete(c, racine, a.Supportes, XCB_ATOM_ATOM, 4096);
+    return std::find(supportes.begin(), supportes.end(), a.Demande) != supportes.end();
 }
 
 std::optional<QMargins> Marges_X11(QWidget& fenetre) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = Connexion_X11();
     if (!c) return std::nullopt;
     const xcb_screen_t* ecran = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const xcb_atom_t demande = Atome(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (!ecran || demande == XCB_ATOM_NONE || !Gestionnaire_Repond(c, ecran->root, demande))
-        return std::nullopt;
-    const xcb_atom_t extents = Atome(c, "_NET_FRAME_EXTENTS");
+    if (!ecran || !Gestionnaire_Repond(c, ecran->root)) return std::nullopt;
     // Creating the native window sets the hints the window manager decides by
     // (type, size limits, decorations).
     const auto fenetre_x = static_cast<xcb_window_t>(fenetre.winId());
@@ -70,7 +90,7 @@ std::optional<QMargins> Marges_X11(QWidget& fenetre) {
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = fenetre_x;
-    message.type = demande;
+    message.type = Atomes_X11(c).Demande;
     xcb_send_event(c, 0, ecran->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
@@ -80,7 +100,7 @@ std::optional<QMargins> Marges_X11(QWidget& fenetre) {
     using namespace std::chrono_literals;
     const auto limite = std::chrono::steady_clock::now() + 1s;
     do {
-        const auto v = Propriete(c, fenetre_x, extents, XCB_ATOM_CARDINAL, 4);
+        const auto v = Propriete(c, fenetre_x, Atomes_X11(c).Extents, XCB_ATOM_CARDINAL, 4);
         if (v.size() == 4) // left, right, top, bottom
             return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
         std::this_thread::sleep_for(2ms);
@@ -91,8 +111,7 @@ std::optional<QMargins> Marges_X11(QWidget& fenetre) {
 // The frame of a shown window, measured: from the window up to the window
 // manager's frame, the child of the root that holds it.
 std::optional<QMargins> Mesure_X11(QWidget& fenetre) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = Connexion_X11();
     if (!c) return std::nullopt;
     const auto fenetre_x = static_cast<xcb_window_t>(fenetre.winId());
     xcb_window_t cadre = fenetre_x;
@@ -113,8 +132,7 @@ std::optional<QMargins> Mesure_X11(QWidget& fenetre) {
     if (!g || !coin) return std::nullopt;
     const QRect dehors(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width);
     const QRect dedans(QPoint(coin->dst_x, coin->dst_y), fenetre.size());
-    return QMargins(dedans.left() - dehors.left(), dedans.top() - dehors.top(),
-                    dehors.right() - dedans.right(), dehors.bottom() - dedans.bottom());
+    return Marges_Entre(dehors, dedans);
 }
 
 } // namespace
@@ -127,10 +145,7 @@ std::optional<QMargins> Marges_Cadre_Actuelles(QWidget& fenetre) {
     // manager framed the window, it keeps answering "no frame".
     if (QGuiApplication::platformName() == QLatin1String("xcb")) return Mesure_X11(fenetre);
 #endif
-    const QRect dehors = fenetre.frameGeometry();
-    const QRect dedans = fenetre.geometry();
-    return QMargins(dedans.left() - dehors.left(), dedans.top() - dehors.top(),
-                    dehors.right() - dedans.right(), dehors.bottom() - dedans.bottom());
+    return Marges_Entre(fenetre.frameGeometry(), fenetre.geometry());
 }
 
 std::optional<QMargins> Marges_Cadre_Prevues(QWidget& fenetre) {

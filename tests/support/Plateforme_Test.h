@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <string>
+#include <string_view>
 
 namespace Sous_Programmes {
 
@@ -35,5 +36,14 @@ QString Ecrire_Fichier(const QString& dossier, const QString& nom, const std::st
 
 // Empties the QSO table as at program start.
 void Vider_Tab_Qso();
+
+// A record line, each field padded to its column: locator (up to 6), band
+// label (7 characters), zone, DXCC, call, date.
+std::string Ligne_Essai(std::string_view locator, std::string_view bande, std::string_view zone = "14",
+                        std::string_view dxcc = "227", std::string_view indicatif = "F1ABC",
+                        std::string_view date = "01/02/2023");
+// Empties the QSO table, then stores "locator|band|call|date;..." from index
+// 1, bytes as given; a call or date left out is blank.
+void Remplir_Tab_Qso(std::string_view qsos);
 
 } // namespace Sous_Programmes
